@@ -1,0 +1,211 @@
+#include "Form.h"
+
+#include <algorithm>
+
+namespace rt {
+
+namespace {
+
+    // The frame around the client area, in twips: borders, caption bar and menu bar.
+    struct Frame {
+        float side { 0 };
+        float top { 0 };
+        float bottom { 0 };
+    };
+
+    Frame frame_of(BorderStyle style, bool menu_bar)
+    {
+        constexpr float border = 45, caption = 330, tool_caption = 240, menu = 240;
+        switch (style) {
+        case BorderStyle::None:
+            return {};
+        case BorderStyle::FixedToolWindow:
+            return { border, border + tool_caption + (menu_bar ? menu : 0), border };
+        case BorderStyle::FixedSingle:
+            break;
+        }
+        return { border, border + caption + (menu_bar ? menu : 0), border };
+    }
+
+}
+
+Form::Form(Runtime& runtime, std::string_view name, ControlDefinition const& definition)
+    : m_runtime(runtime)
+    , m_self(*this, name, definition)
+    , m_client_width_definition(definition.client_w)
+    , m_client_height_definition(definition.client_h)
+{
+}
+
+// The definition gives the client area; the outer size follows from the frame,
+// which is known once every control, the menus among them, exists.
+void Form::finish_definition()
+{
+    if (m_client_width_definition <= 0 || m_client_height_definition <= 0)
+        return;
+    Frame const f = frame_of(m_self.window_border_style(), has_menu_bar());
+    m_self.m_width = m_client_width_definition + 2 * f.side;
+    m_self.m_height = m_client_height_definition + f.top + f.bottom;
+}
+
+Form::~Form() = default;
+
+void Form::register_control(Control& control)
+{
+    control.m_stacking_rank = next_front_rank();
+    m_controls.push_back(&control);
+}
+
+void Form::control_changed(Control& control, Property property)
+{
+    if (m_loaded)
+        m_runtime.front_end().property_changed(control, property);
+}
+
+bool Form::has_menu_bar() const
+{
+    return std::any_of(m_controls.begin(), m_controls.end(),
+        [](Control const* c) { return c->kind() == Kind::Menu && !c->container(); });
+}
+
+float Form::client_width() const
+{
+    return m_self.width() - 2 * frame_of(m_self.window_border_style(), has_menu_bar()).side;
+}
+
+float Form::client_height() const
+{
+    Frame const f = frame_of(m_self.window_border_style(), has_menu_bar());
+    return m_self.height() - f.top - f.bottom;
+}
+
+void Form::set_window_state(int state)
+{
+    if (m_window_state == state)
+        return;
+    m_window_state = state;
+    control_changed(m_self, Property::WindowState);
+}
+
+void Form::show() { m_runtime.show(*this); }
+
+void Form::hide() { m_runtime.hide(*this); }
+
+void Form::unload() { m_runtime.unload(*this); }
+
+Control* Form::find(std::string_view name, int index) const
+{
+    for (Control* c : m_controls) {
+        if (c->name() == name && c->index() == index)
+            return c;
+    }
+    return nullptr;
+}
+
+Control& Form::control(std::string_view name, int index) const
+{
+    if (Control* c = find(name, index))
+        return *c;
+    throw RuntimeError(error::subscript_out_of_range, "No control " + std::string(name) + " in " + this->name());
+}
+
+std::vector<Control*> Form::stacking(Control const* container) const
+{
+    std::vector<Control*> result;
+    for (Control* c : m_controls) {
+        if (c->container() == container && (is_windowed(c->kind()) || is_graphical(c->kind())))
+            result.push_back(c);
+    }
+    std::stable_sort(result.begin(), result.end(), [](Control const* a, Control const* b) {
+        bool const aw = is_windowed(a->kind()), bw = is_windowed(b->kind());
+        return aw != bw ? bw : a->stacking_rank() < b->stacking_rank();
+    });
+    return result;
+}
+
+std::vector<Control*> Form::menu_items(Control const* menu) const
+{
+    std::vector<Control*> result;
+    for (Control* c : m_controls) {
+        if ((c->kind() == Kind::Menu || c->kind() == Kind::MenuItem) && c->container() == menu)
+            result.push_back(c);
+    }
+    return result;
+}
+
+std::vector<Control*> Form::tab_order() const
+{
+    std::vector<Control*> result;
+    for (Control* c : m_controls) {
+        if (c->can_take_focus())
+            result.push_back(c);
+    }
+    std::stable_sort(result.begin(), result.end(),
+        [](Control const* a, Control const* b) { return a->tab_index() < b->tab_index(); });
+    return result;
+}
+
+bool Form::has_focusable_controls() const
+{
+    return std::any_of(m_controls.begin(), m_controls.end(), [](Control const* c) { return is_windowed(c->kind()); });
+}
+
+void Form::End() { m_runtime.end(); }
+
+void Form::Beep() { m_runtime.beep(); }
+
+double Form::Timer() { return m_runtime.timer(); }
+
+int Form::MsgBox(std::string const& text, int flags, std::string const& title)
+{
+    return m_runtime.msg_box(text, flags, title);
+}
+
+std::string Form::app_path() const { return m_runtime.app_path(); }
+
+ControlArray::ControlArray(Form& owner, std::string_view name, ArrayDefinition const& definition)
+    : m_name(name)
+{
+    for (auto const& [index, element] : definition)
+        m_elements.push_back(std::make_unique<Control>(owner, name, element, index));
+}
+
+Control& ControlArray::operator()(int index) const
+{
+    for (auto const& element : m_elements) {
+        if (element->index() == index)
+            return *element;
+    }
+    throw RuntimeError(340, "Control array element " + std::to_string(index) + " of " + m_name + " doesn't exist");
+}
+
+bool ControlArray::contains(int index) const
+{
+    return std::any_of(m_elements.begin(), m_elements.end(), [&](auto const& e) { return e->index() == index; });
+}
+
+int ControlArray::lbound() const
+{
+    int result = m_elements.front()->index();
+    for (auto const& e : m_elements)
+        result = std::min(result, e->index());
+    return result;
+}
+
+int ControlArray::ubound() const
+{
+    int result = m_elements.front()->index();
+    for (auto const& e : m_elements)
+        result = std::max(result, e->index());
+    return result;
+}
+
+std::vector<Control*> ControlArray::elements() const
+{
+    std::vector<Control*> result;
+    for (auto const& e : m_elements)
+        result.push_back(e.get());
+    return result;
+}
+
+}

@@ -1,0 +1,382 @@
+#include "Runtime.h"
+
+#include "Form.h"
+#include "Utf8.h"
+
+#include <algorithm>
+
+namespace rt {
+
+Runtime::Runtime(FrontEnd& front_end)
+    : m_front_end(front_end)
+{
+}
+
+Runtime::~Runtime()
+{
+    m_files.close_all();
+    for (auto& [type, form] : m_forms)
+        m_front_end.form_destroyed(*form);
+}
+
+std::vector<Form*> Runtime::forms() const
+{
+    std::vector<Form*> result;
+    for (auto const& [type, form] : m_forms)
+        result.push_back(form.get());
+    return result;
+}
+
+Form* Runtime::find_form(std::string_view name) const
+{
+    for (auto const& [type, form] : m_forms) {
+        if (form->name() == name)
+            return form.get();
+    }
+    return nullptr;
+}
+
+void Runtime::load(std::type_index type, std::unique_ptr<Form> owned)
+{
+    Form& form = *owned;
+    m_forms.emplace_back(type, std::move(owned));
+    form.finish_definition();
+    form.m_loaded = true;
+    m_front_end.form_created(form);
+    for (Control* c : form.controls()) {
+        if (c->kind() == Kind::Timer && c->enabled())
+            m_timers.arm(*c, m_front_end.now_ms());
+    }
+    m_front_end.timers_changed();
+    form.Form_Load();
+}
+
+void Runtime::show(Form& form)
+{
+    if (!form.loaded())
+        return;
+    if (!form.m_self.m_visible) {
+        form.m_self.m_visible = true;
+        m_front_end.property_changed(form.m_self, Property::Visible);
+    }
+    activate_form(form);
+}
+
+void Runtime::hide(Form& form)
+{
+    if (!form.loaded() || !form.m_self.m_visible)
+        return;
+    form.m_self.m_visible = false;
+    m_front_end.property_changed(form.m_self, Property::Visible);
+    if (m_active == &form)
+        activate_previous(form);
+}
+
+void Runtime::unload(Form& form)
+{
+    if (!form.loaded())
+        return;
+    int cancel = 0;
+    form.Form_Unload(cancel);
+    if (cancel != 0 || !form.loaded())
+        return;
+    for (Control* c : form.controls()) {
+        if (c->kind() == Kind::Timer)
+            m_timers.disarm(*c);
+    }
+    form.m_loaded = false;
+    std::erase(m_activation_history, &form);
+    bool const was_active = m_active == &form;
+    m_front_end.form_destroyed(form);
+    auto it
+        = std::find_if(m_forms.begin(), m_forms.end(), [&](auto const& entry) { return entry.second.get() == &form; });
+    // The window may be unloading itself from one of its own procedures: keep
+    // the object alive until the event that caused this has run to its end.
+    m_unloaded.push_back(std::move(it->second));
+    m_forms.erase(it);
+    m_front_end.timers_changed();
+    if (was_active)
+        activate_previous(form);
+    if (m_depth == 0)
+        m_unloaded.clear();
+}
+
+void Runtime::activate_previous(Form& leaving)
+{
+    m_active = nullptr;
+    for (auto it = m_activation_history.rbegin(); it != m_activation_history.rend(); ++it) {
+        Form* candidate = *it;
+        if (candidate != &leaving && candidate->loaded() && candidate->visible()) {
+            activate_form(*candidate);
+            return;
+        }
+    }
+}
+
+void Runtime::activate_form(Form& form)
+{
+    if (m_active == &form)
+        return;
+    Form* previous = m_active;
+    m_active = &form;
+    std::erase(m_activation_history, &form);
+    m_activation_history.push_back(&form);
+    m_front_end.form_activated(form);
+    if (previous && previous->loaded()) {
+        // A window without controls holds the focus itself, and loses it here.
+        if (!previous->has_focusable_controls())
+            previous->Form_LostFocus();
+        if (previous->loaded())
+            previous->Form_Deactivate();
+    }
+    if (form.loaded() && m_active == &form)
+        form.Form_Activate();
+}
+
+void Runtime::end()
+{
+    if (!m_ended) {
+        m_ended = true;
+        m_files.close_all();
+        m_front_end.quit();
+    }
+    throw EndProgram {};
+}
+
+void Runtime::beep() { m_front_end.beep(); }
+
+int Runtime::msg_box(std::string const& text, int flags, std::string const& title)
+{
+    m_front_end.message_box(text, flags, title);
+    // A tick while the box was open may have ended the program.
+    if (m_ended)
+        throw EndProgram {};
+    return 1; // OK
+}
+
+double Runtime::timer() const { return m_front_end.seconds_since_midnight(); }
+
+void Runtime::dispatch(std::function<void()> const& procedure)
+{
+    if (m_ended)
+        return;
+    ++m_depth;
+    try {
+        procedure();
+    } catch (EndProgram const&) {
+    } catch (RuntimeError const& error) {
+        report_untrapped(error);
+    }
+    --m_depth;
+    if (m_depth == 0)
+        m_unloaded.clear();
+}
+
+void Runtime::report_untrapped(RuntimeError const& error)
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_files.close_all();
+    m_front_end.message_box("Run-time error '" + std::to_string(error.number()) + "':\n\n" + error.what(), 16, "");
+    m_front_end.quit();
+}
+
+void Runtime::click_guarded(Control& control)
+{
+    if (!control.form().loaded() || !control.effectively_visible() || !control.effectively_enabled())
+        return;
+    if (control.on_click)
+        control.on_click();
+}
+
+void Runtime::click(Control& control)
+{
+    dispatch([&] {
+        if (control.can_take_focus() && control.kind() == Kind::CommandButton)
+            set_focus(control);
+        click_guarded(control);
+    });
+}
+
+void Runtime::click_menu(Control& item)
+{
+    dispatch([&] {
+        if (item.kind() != Kind::MenuItem && item.kind() != Kind::Menu)
+            return;
+        click_guarded(item);
+    });
+}
+
+Control* Runtime::default_or_cancel(Form& form, bool cancel) const
+{
+    for (Control* c : form.controls()) {
+        if (c->kind() == Kind::CommandButton && (cancel ? c->is_cancel() : c->is_default()) && c->effectively_visible()
+            && c->effectively_enabled())
+            return c;
+    }
+    return nullptr;
+}
+
+void Runtime::move_focus(Form& form, bool backwards)
+{
+    auto order = form.tab_order();
+    if (order.empty())
+        return;
+    auto it = std::find(order.begin(), order.end(), form.focused());
+    std::size_t next = 0;
+    if (it != order.end()) {
+        auto const here = static_cast<std::size_t>(it - order.begin());
+        next = backwards ? (here + order.size() - 1) % order.size() : (here + 1) % order.size();
+    } else if (backwards) {
+        next = order.size() - 1;
+    }
+    set_focus(*order[next]);
+}
+
+bool Runtime::key_press(Form& form, KeyStroke key)
+{
+    bool used = false;
+    dispatch([&] {
+        if (!form.loaded() || !form.visible())
+            return;
+        if (key.key >= Key::F1 && key.key <= Key::F12 && !key.alt && !key.control) {
+            for (Control* c : form.controls()) {
+                if (c->kind() == Kind::MenuItem && c->shortcut() == key.key) {
+                    // A disabled item ignores its key.
+                    if (c->effectively_enabled() && c->visible()) {
+                        used = true;
+                        if (c->on_click)
+                            c->on_click();
+                    }
+                    return;
+                }
+            }
+            return;
+        }
+        Control* focused = form.focused();
+        bool const focused_button = focused && focused->kind() == Kind::CommandButton && focused->can_take_focus();
+        switch (key.key) {
+        case Key::Character:
+            if (key.alt) {
+                char32_t const letter = fold_case(key.character);
+                for (Control* c : form.controls()) {
+                    if (c->kind() == Kind::CommandButton && c->access_key() == letter && c->can_take_focus()) {
+                        used = true;
+                        set_focus(*c);
+                        click_guarded(*c);
+                        return;
+                    }
+                }
+            }
+            return;
+        case Key::Space:
+            if (focused_button && !key.alt) {
+                used = true;
+                click_guarded(*focused);
+            }
+            return;
+        case Key::Enter:
+            if (key.alt)
+                return;
+            if (focused_button) {
+                used = true;
+                click_guarded(*focused);
+            } else if (Control* d = default_or_cancel(form, false)) {
+                used = true;
+                click_guarded(*d);
+            }
+            return;
+        case Key::Escape:
+            if (Control* c = default_or_cancel(form, true)) {
+                used = true;
+                click_guarded(*c);
+            }
+            return;
+        case Key::Tab:
+            if (!key.alt && !key.control) {
+                used = true;
+                move_focus(form, key.shift);
+            }
+            return;
+        default:
+            return;
+        }
+    });
+    return used;
+}
+
+void Runtime::activate(Form& form)
+{
+    dispatch([&] {
+        if (form.loaded() && form.visible())
+            activate_form(form);
+    });
+}
+
+void Runtime::close(Form& form)
+{
+    dispatch([&] { unload(form); });
+}
+
+void Runtime::click_form(Form& form)
+{
+    dispatch([&] {
+        if (form.loaded() && form.visible() && form.self().enabled())
+            form.Form_Click();
+    });
+}
+
+void Runtime::focus(Control& control)
+{
+    if (control.form().loaded() && control.can_take_focus())
+        control.form().m_focused = &control;
+}
+
+void Runtime::window_state_changed(Form& form, int state)
+{
+    if (form.loaded())
+        form.set_window_state(state);
+}
+
+Control* Runtime::run_one_due_timer()
+{
+    if (m_ended)
+        return nullptr;
+    Control* timer = m_timers.take_due(m_front_end.now_ms());
+    if (timer) {
+        dispatch([timer] {
+            if (timer->on_timer)
+                timer->on_timer();
+        });
+    }
+    return timer;
+}
+
+void Runtime::run_due_timers()
+{
+    while (run_one_due_timer()) { }
+    if (!m_ended)
+        m_front_end.timers_changed();
+}
+
+void Runtime::timer_enabled_changed(Control& timer)
+{
+    if (timer.enabled())
+        m_timers.arm(timer, m_front_end.now_ms());
+    else
+        m_timers.disarm(timer);
+    m_front_end.timers_changed();
+}
+
+void Runtime::set_focus(Control& control)
+{
+    if (!control.can_take_focus())
+        throw RuntimeError(error::invalid_procedure_call, "Invalid procedure call or argument");
+    control.form().m_focused = &control;
+    m_front_end.focus_changed(control.form());
+}
+
+void Runtime::stacking_changed(Control& control) { m_front_end.stacking_changed(control); }
+
+}

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "Errors.h"
+#include "FrontEnd.h"
+#include "RecordFile.h"
+#include "TimerScheduler.h"
+#include "Types.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <typeindex>
+#include <unordered_map>
+#include <vector>
+
+namespace rt {
+
+class Control;
+class Form;
+
+// The windowing run time of one run of the program: its windows (one instance
+// each, loaded on first reference), its modules, its timers and files, and the
+// one thread on which every event procedure runs to its end.
+class Runtime {
+public:
+    explicit Runtime(FrontEnd&);
+    Runtime(Runtime const&) = delete;
+    Runtime& operator=(Runtime const&) = delete;
+    ~Runtime();
+
+    FrontEnd& front_end() const { return m_front_end; }
+
+    // The window's single instance; a reference to a window that is not loaded
+    // loads it, hidden, and its Form_Load runs before this returns.
+    template<class T>
+    T& form();
+    template<class T>
+    T* loaded_form() const;
+    std::vector<Form*> forms() const;
+    Form* find_form(std::string_view name) const;
+    Form* active_form() const { return m_active; }
+
+    // A module's variables, one set per run of the program.
+    template<class M>
+    M& module();
+
+    // Starts the program with its startup window, loaded and shown.
+    template<class T>
+    void start();
+
+    bool ended() const { return m_ended; }
+    [[noreturn]] void end();
+    void beep();
+    // Shows a message box; timer ticks go on while it is open.
+    int msg_box(std::string const& text, int flags, std::string const& title);
+    // Seconds since local midnight, with a fraction.
+    double timer() const;
+    std::string const& app_path() const { return m_app_path; }
+    void set_app_path(std::string path) { m_app_path = std::move(path); }
+    FileTable& files() { return m_files; }
+
+    // Input from the front end. Each runs the event procedures it causes to
+    // their end before it returns, and delivers nothing once the program ended.
+    void click(Control&); // a mouse click on a control
+    void click_menu(Control&); // a menu item chosen
+    bool key_press(Form&, KeyStroke); // true when the key was used
+    void activate(Form&); // the user made the window the active one
+    void close(Form&); // the close box
+    void click_form(Form&); // a click on the window's own surface
+    void focus(Control&); // the user moved the focus
+    void window_state_changed(Form&, int state);
+    void run_due_timers();
+    // Delivers the one earliest tick due by now; the timer it ticked, or nullptr.
+    Control* run_one_due_timer();
+    std::optional<std::int64_t> next_timer_due() const { return m_timers.next_due(); }
+    TimerScheduler const& timers() const { return m_timers; }
+
+    // Used by forms and controls.
+    void load(std::type_index, std::unique_ptr<Form>);
+    void show(Form&);
+    void hide(Form&);
+    void unload(Form&);
+    void timer_enabled_changed(Control&);
+    void set_focus(Control&);
+    void stacking_changed(Control&);
+
+    // Runs an event procedure as the event loop does: End and untrapped errors
+    // stop here, and windows unloaded inside are destroyed after it.
+    void dispatch(std::function<void()> const&);
+
+private:
+    void activate_form(Form&);
+    void activate_previous(Form& leaving);
+    void click_guarded(Control&);
+    void report_untrapped(RuntimeError const&);
+    Control* default_or_cancel(Form&, bool cancel) const;
+    void move_focus(Form&, bool backwards);
+
+    FrontEnd& m_front_end;
+    std::vector<std::pair<std::type_index, std::unique_ptr<Form>>> m_forms;
+    std::vector<std::unique_ptr<Form>> m_unloaded;
+    std::unordered_map<std::type_index, std::shared_ptr<void>> m_modules;
+    std::vector<Form*> m_activation_history;
+    Form* m_active { nullptr };
+    TimerScheduler m_timers;
+    FileTable m_files;
+    std::string m_app_path;
+    int m_depth { 0 };
+    bool m_ended { false };
+};
+
+template<class T>
+T* Runtime::loaded_form() const
+{
+    for (auto const& [type, form] : m_forms) {
+        if (type == std::type_index(typeid(T)))
+            return static_cast<T*>(form.get());
+    }
+    return nullptr;
+}
+
+template<class T>
+T& Runtime::form()
+{
+    if (T* existing = loaded_form<T>())
+        return *existing;
+    if (m_ended)
+        throw EndProgram {};
+    auto owned = std::make_unique<T>(*this);
+    T& created = *owned;
+    load(typeid(T), std::move(owned));
+    return created;
+}
+
+template<class M>
+M& Runtime::module()
+{
+    auto& slot = m_modules[typeid(M)];
+    if (!slot)
+        slot = std::make_shared<M>();
+    return *static_cast<M*>(slot.get());
+}
+
+template<class T>
+void Runtime::start()
+{
+    dispatch([this] { show(form<T>()); });
+}
+
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "runtime/Form.h"
+
+#include <string>
+#include <vector>
+
+// Small windows that record what happened to them, for the run-time tests.
+namespace test_forms {
+
+struct Journal {
+    std::vector<std::string> events;
+};
+
+struct StoreForm : rt::Form {
+    explicit StoreForm(rt::Runtime& rt)
+        : Form(rt, "StoreForm", rt::form_window().caption("Store").client_size(3000, 2000))
+    {
+    }
+    RT_CONTROL(Image1, rt::image(0, 0, 100, 100).hidden().picture(":/store/texture.jpg"));
+    RT_CONTROL(Label1, rt::label(0, 0, 100, 100));
+    RT_CONTROL(Command1, rt::button(10, 10, 100, 100).caption("&Понятно"));
+
+    void Form_Load() override
+    {
+        module<Journal>().events.push_back("StoreForm.Load");
+        Label1.set_caption("loaded");
+    }
+    void Form_Activate() override { module<Journal>().events.push_back("StoreForm.Activate"); }
+    void Form_Deactivate() override { module<Journal>().events.push_back("StoreForm.Deactivate"); }
+    void Form_Unload(int&) override { module<Journal>().events.push_back("StoreForm.Unload"); }
+};
+
+struct FirstForm : rt::Form {
+    explicit FirstForm(rt::Runtime& rt)
+        : Form(rt, "FirstForm", rt::form_window().caption("First").client_size(3000, 2000))
+    {
+        Command1.on_click = [this] { module<Journal>().events.push_back("Command1"); };
+        Command2.on_click = [this] {
+            module<Journal>().events.push_back("Command2");
+            End();
+        };
+        Places.on_click([this](int index) { module<Journal>().events.push_back("Place" + std::to_string(index)); });
+        Go.on_click = [this] { module<Journal>().events.push_back("Go"); };
+        Timer1.on_timer = [this] { module<Journal>().events.push_back("Timer1"); };
+        Timer2.on_timer = [this] { module<Journal>().events.push_back("Timer2"); };
+    }
+    RT_CONTROL(Image1, rt::image(0, 0, 100, 100));
+    RT_CONTROL(Command1, rt::button(10, 10, 100, 100).caption("&Тянуть").tab_index(1));
+    RT_CONTROL(Command2, rt::button(200, 10, 100, 100).caption("&End").tab_index(0));
+    RT_CONTROL(Ok, rt::button(400, 10, 100, 100).caption("OK").default_button().tab_index(2));
+    RT_CONTROL(Cancel, rt::button(600, 10, 100, 100).caption("Cancel").cancel_button().tab_index(3));
+    RT_CONTROL_ARRAY(Places, rt::elements(0, 2, [](int i) { return rt::image(i * 100.0f, 0, 100, 100); }));
+    RT_CONTROL(Mnu, rt::menu("&Menu"));
+    RT_CONTROL(Go, rt::menu_item("&Go", rt::Key::F3).inside(Mnu));
+    RT_CONTROL(Timer1, rt::timer(10, false));
+    RT_CONTROL(Timer2, rt::timer(20, false));
+
+    void Form_Load() override
+    {
+        module<Journal>().events.push_back("FirstForm.Load");
+        // Reading another window's picture loads that window first.
+        Image1.set_picture(form<StoreForm>().Image1.picture());
+        module<Journal>().events.push_back("FirstForm.Load.end");
+    }
+    void Form_Activate() override { module<Journal>().events.push_back("FirstForm.Activate"); }
+    void Form_Deactivate() override { module<Journal>().events.push_back("FirstForm.Deactivate"); }
+    void Form_Unload(int& cancel) override
+    {
+        module<Journal>().events.push_back("FirstForm.Unload");
+        cancel = refuse_unload ? 1 : 0;
+    }
+    bool refuse_unload { false };
+};
+
+// A window without controls: it holds the focus itself.
+struct BareForm : rt::Form {
+    explicit BareForm(rt::Runtime& rt)
+        : Form(rt, "BareForm", rt::form_window().caption("Bare").client_size(1000, 1000))
+    {
+    }
+    void Form_Click() override { module<Journal>().events.push_back("BareForm.Click"); }
+    void Form_LostFocus() override
+    {
+        module<Journal>().events.push_back("BareForm.LostFocus");
+        unload();
+    }
+    void Form_Deactivate() override { module<Journal>().events.push_back("BareForm.Deactivate"); }
+};
+
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "main_window/MirvaneFRM.h"
+#include "runtime/Headless.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+// A run of the program in a folder of its own, with the main window opened
+// directly for the sex the test chooses.
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        static int serial = 0;
+        folder = std::filesystem::temp_directory_path()
+            / ("zelivornata_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        std::filesystem::permissions(folder, std::filesystem::perms(0755));
+        settings = folder / "mirvane.ini";
+    }
+    void TearDown() override
+    {
+        h.reset();
+        std::filesystem::permissions(folder, std::filesystem::perms::all, std::filesystem::perm_options::add);
+        std::filesystem::remove_all(folder);
+    }
+
+    void start(int user_sex = 0, std::string app_path = {})
+    {
+        h = std::make_unique<rt::Headless>(app_path.empty() ? folder.string() : app_path);
+        h->runtime().module<MirvaneMDL>().UserSex = static_cast<std::uint8_t>(user_sex);
+        h->start<MirvaneFRM>();
+    }
+    MirvaneFRM& main() { return h->form<MirvaneFRM>(); }
+    MirvaneMDL& mdl() { return h->runtime().module<MirvaneMDL>(); }
+    // Runs code as an event procedure of the program.
+    void run(std::function<void()> const& procedure) { h->runtime().dispatch(procedure); }
+
+    void write_settings(std::string const& bytes)
+    {
+        std::ofstream(settings, std::ios::binary | std::ios::trunc) << bytes;
+    }
+    std::string read_settings() const
+    {
+        std::ifstream in(settings, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+
+    std::filesystem::path folder;
+    std::filesystem::path settings;
+    std::unique_ptr<rt::Headless> h;
+};

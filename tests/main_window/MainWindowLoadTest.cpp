@@ -1,0 +1,176 @@
+#include "MainWindowFixture.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string const caption_start = "Начать\rсдачу";
+
+}
+
+TEST_F(MainWindowTest, AfterLoadingTheTableIsReadyToStart)
+{
+    start();
+    auto& w = main();
+    EXPECT_TRUE(w.visible());
+    EXPECT_EQ(h->runtime().active_form(), &w);
+
+    // Every back and the resting top card show the design in use.
+    auto const& design = w.Picture4(mdl().ScinIndex).picture();
+    ASSERT_TRUE(design);
+    for (int i = 0; i <= 35; ++i)
+        EXPECT_EQ(w.Рубашка(i).picture(), design) << i;
+    EXPECT_EQ(w.Image3.picture(), design);
+
+    // The deal button offers a new deal; the design caption is never seen.
+    EXPECT_EQ(w.Command1.caption(), caption_start);
+    EXPECT_TRUE(w.Command1.enabled());
+    EXPECT_EQ(w.Command1.picture(), w.Picture3(3).picture());
+    EXPECT_EQ(w.Command1.down_picture(), w.Picture3(3).picture());
+    EXPECT_EQ(w.Command1.picture()->resource, ":/main_window/heart.ico");
+
+    EXPECT_TRUE(w.ЛевыйЗабой.visible());
+    EXPECT_FLOAT_EQ(w.ЛевыйЗабой.left(), 4175);
+    EXPECT_FLOAT_EQ(w.ЛевыйЗабой.top(), 240);
+    EXPECT_EQ(w.Label1.picture(), w.Image2.picture());
+
+    EXPECT_EQ(w.PileIndex, 35);
+    EXPECT_FALSE(w.PileReturning);
+    EXPECT_EQ(w.DrawnCount, 0);
+    EXPECT_EQ(w.PickIndex, 0);
+    EXPECT_FALSE(w.CardLanded);
+    EXPECT_FALSE(w.DealStopped);
+    EXPECT_EQ(w.BannerStart, 0);
+    EXPECT_FALSE(w.BannerRight);
+    EXPECT_FALSE(w.BannerDown);
+    for (int i = 0; i <= 35; ++i)
+        EXPECT_EQ(w.Deck[static_cast<std::size_t>(i)], i);
+
+    auto const& timers = h->runtime().timers();
+    EXPECT_FALSE(timers.armed(w.Timer1));
+    EXPECT_TRUE(timers.armed(w.Timer2));
+    EXPECT_FALSE(timers.armed(w.Timer3));
+    EXPECT_TRUE(timers.armed(w.Timer4));
+    EXPECT_FALSE(timers.armed(w.Timer5));
+    EXPECT_TRUE(w.GetPush.enabled());
+    EXPECT_FALSE(w.StopPush.enabled());
+    EXPECT_FALSE(w.Inter.enabled());
+}
+
+TEST_F(MainWindowTest, WindowSitsAtTheTopLeftWithItsClientArea)
+{
+    start();
+    auto& w = main();
+    EXPECT_FLOAT_EQ(w.self().left(), 0);
+    EXPECT_FLOAT_EQ(w.self().top(), 0);
+    EXPECT_FLOAT_EQ(w.self().width(), 9600);
+    EXPECT_FLOAT_EQ(w.self().height(), 6720);
+    EXPECT_FLOAT_EQ(w.client_width(), 9510);
+    EXPECT_FLOAT_EQ(w.client_height(), 6060);
+    EXPECT_EQ(w.self().caption(), "Зеливорната");
+    EXPECT_FALSE(w.self().max_button());
+}
+
+TEST_F(MainWindowTest, FirstMenuIsCaptionedForTheUserAtEveryActivation)
+{
+    start(1);
+    EXPECT_EQ(main().Mnu.caption(), "&Гадалка");
+    run([&] { main().Mnu.set_caption("&Меню"); });
+    h->activate(main()); // already the active window: nothing happens
+    EXPECT_EQ(main().Mnu.caption(), "&Меню");
+
+    start(0);
+    EXPECT_EQ(main().Mnu.caption(), "&Гадатель");
+}
+
+TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder)
+{
+    start();
+    auto& w = main();
+    auto captions = [&](rt::Control const* menu) {
+        std::vector<std::string> result;
+        for (auto* item : w.menu_items(menu))
+            result.push_back(item->caption());
+        return result;
+    };
+    EXPECT_EQ(captions(nullptr), (std::vector<std::string> { "&Гадатель", "&Справка" }));
+    EXPECT_EQ(captions(&w.Mnu),
+        (std::vector<std::string> {
+            "&Начать сдачу", "&Прекратить сдачу", "&Интерпретация...", "-", "&Сменить рубашку", "-", "В&ыход" }));
+    EXPECT_EQ(captions(&w.HelpMnu), (std::vector<std::string> { "&Что делать?", "-", "&О программе..." }));
+    EXPECT_EQ(w.GetPush.shortcut(), rt::Key::F3);
+    EXPECT_EQ(w.StopPush.shortcut(), rt::Key::F2);
+    EXPECT_EQ(w.Inter.shortcut(), rt::Key::F7);
+    EXPECT_EQ(w.ChangeScin.shortcut(), rt::Key::F8);
+    EXPECT_EQ(w.WhatCanIDo.shortcut(), rt::Key::F1);
+    EXPECT_EQ(w.Exit.shortcut(), rt::Key::None);
+    EXPECT_EQ(w.Exit.access_key(), U'ы');
+}
+
+TEST_F(MainWindowTest, DisabledCommandsIgnoreTheirKeysRightAfterLoading)
+{
+    start();
+    EXPECT_FALSE(h->press(main(), rt::Key::F2));
+    EXPECT_FALSE(h->press(main(), rt::Key::F7));
+    EXPECT_TRUE(h->press(main(), rt::Key::F3));
+    EXPECT_TRUE(h->press(main(), rt::Key::F1));
+    EXPECT_TRUE(h->press(main(), rt::Key::F8));
+    EXPECT_EQ(mdl().ScinIndex, 1) << "F8 works at once";
+}
+
+TEST_F(MainWindowTest, DealButtonIsTheOnlyControlThatTakesTheFocus)
+{
+    start();
+    auto order = main().tab_order();
+    ASSERT_EQ(order.size(), 1u);
+    EXPECT_EQ(order[0], &main().Command1);
+}
+
+TEST_F(MainWindowTest, StackingPutsMarkersBeforePlacesAndBacksBeforeBoth)
+{
+    start();
+    auto& w = main();
+    auto const stack = w.stacking(nullptr);
+    auto rank = [&](rt::Control const& c) { return std::find(stack.begin(), stack.end(), &c) - stack.begin(); };
+    for (int p = 0; p <= 8; ++p) {
+        int const marker = MirvaneFRMDefinition::places[p].marker;
+        EXPECT_GT(rank(w.Shape1(marker)), rank(w.Расклад(p))) << "the marker of place " << p << " shows";
+        for (int i = 0; i <= 35; ++i)
+            EXPECT_GT(rank(w.Рубашка(i)), rank(w.Расклад(p)));
+    }
+    for (int i = 0; i < 35; ++i)
+        EXPECT_GT(rank(w.Рубашка(i)), rank(w.Рубашка(i + 1))) << "a lower-numbered back lies in front";
+    EXPECT_GT(rank(w.Command1), rank(w.Рубашка(0))) << "windowed controls lie above graphical ones";
+}
+
+TEST_F(MainWindowTest, MarkersSitInsideTheirPlaces)
+{
+    start();
+    auto& w = main();
+    for (int p = 0; p <= 8; ++p) {
+        auto const& marker = w.Shape1(MirvaneFRMDefinition::places[p].marker);
+        EXPECT_FLOAT_EQ(marker.left(), w.Расклад(p).left() + 165);
+        EXPECT_FLOAT_EQ(marker.top(), w.Расклад(p).top() + 180);
+    }
+    EXPECT_FLOAT_EQ(w.Расклад(8).left(), 7800);
+    EXPECT_FLOAT_EQ(w.Расклад(8).top(), 2880);
+    EXPECT_FLOAT_EQ(w.Shape1(2).left(), 765);
+    EXPECT_FLOAT_EQ(w.Shape1(2).top(), 3900);
+}
+
+TEST_F(MainWindowTest, HiddenStoresHoldThePictures)
+{
+    start();
+    auto& w = main();
+    for (int k = 0; k <= 35; ++k) {
+        EXPECT_FALSE(w.Карта(k).visible());
+        EXPECT_EQ(w.Карта(k).picture()->resource, face_picture(static_cast<CardIndex>(k)));
+    }
+    EXPECT_EQ(w.Карта(4).picture()->resource, ":/main_window/face_04.jpg");
+    for (int i = 0; i <= 7; ++i)
+        EXPECT_EQ(w.Picture4(i).picture()->resource, back_picture(i));
+    EXPECT_EQ(w.Message1(0).picture()->resource, ":/main_window/message1_man.bmp");
+    EXPECT_EQ(w.Message3(1).picture()->resource, ":/main_window/message3_woman.bmp");
+    EXPECT_FALSE(w.Image1.picture()) << "the empty picture that clears the places";
+    EXPECT_EQ(w.Picture1.picture()->resource, w.Picture2.picture()->resource);
+}

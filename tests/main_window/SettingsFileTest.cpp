@@ -1,0 +1,247 @@
+#include "MainWindowFixture.h"
+
+#include <random>
+#include <sys/fsuid.h>
+
+namespace {
+
+std::string bytes(std::initializer_list<int> values)
+{
+    std::string result;
+    for (int v : values)
+        result += static_cast<char>(v);
+    return result;
+}
+
+// Root passes every permission check; a test of a file or folder that may not
+// be written takes an ordinary user's file-system identity for its duration.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser()
+    {
+        if (::geteuid() == 0)
+            ::setfsuid(65534);
+    }
+    ~AsOrdinaryUser()
+    {
+        if (::geteuid() == 0)
+            ::setfsuid(0);
+    }
+};
+
+}
+
+TEST_F(MainWindowTest, FirstStartCreatesTheFileWithBothDefaults)
+{
+    start(0);
+    EXPECT_EQ(read_settings(), bytes({ 0, 1 }));
+    EXPECT_EQ(mdl().ScinIndex, 0);
+    EXPECT_EQ(main().Рубашка(0).picture(), main().Picture4(0).picture());
+
+    std::filesystem::remove(settings);
+    start(1);
+    EXPECT_EQ(read_settings(), bytes({ 0, 1 }));
+    EXPECT_EQ(mdl().ScinIndex, 1);
+    EXPECT_EQ(main().Image3.picture(), main().Picture4(1).picture());
+}
+
+TEST_F(MainWindowTest, EachSexReadsItsOwnRecordOfATwoByteFile)
+{
+    write_settings(bytes({ 5, 3 }));
+    start(0);
+    EXPECT_EQ(mdl().ScinIndex, 5);
+    start(1);
+    EXPECT_EQ(mdl().ScinIndex, 3);
+    EXPECT_EQ(read_settings(), bytes({ 5, 3 })) << "loading writes nothing back";
+}
+
+TEST_F(MainWindowTest, StoredValueAboveSevenGivesTheDefaultUntilClosed)
+{
+    write_settings(bytes({ 6, 200 }));
+    start(1);
+    EXPECT_EQ(mdl().ScinIndex, 1);
+    EXPECT_EQ(read_settings(), bytes({ 6, 200 }));
+    h->close(main());
+    EXPECT_TRUE(h->runtime().ended());
+    EXPECT_EQ(read_settings(), bytes({ 6, 1 }));
+
+    start(0);
+    EXPECT_EQ(mdl().ScinIndex, 6) << "the man's record was kept";
+}
+
+TEST_F(MainWindowTest, OneByteFileGivesDesignZeroAndGrowsOnlyForAWoman)
+{
+    write_settings(bytes({ 4 }));
+    start(0);
+    EXPECT_EQ(mdl().ScinIndex, 0);
+    h->close(main());
+    EXPECT_EQ(read_settings(), bytes({ 0 }));
+
+    write_settings(bytes({ 4 }));
+    start(1);
+    EXPECT_EQ(mdl().ScinIndex, 0);
+    h->press(main(), rt::Key::F8);
+    h->close(main());
+    EXPECT_EQ(read_settings(), bytes({ 4, 1 }));
+}
+
+TEST_F(MainWindowTest, LongerFileGivesDefaultsAndKeepsItsLength)
+{
+    for (int length : { 3, 100 }) {
+        write_settings(std::string(static_cast<std::size_t>(length), '\5'));
+        start(1);
+        EXPECT_EQ(mdl().ScinIndex, 1) << length;
+        h->press(main(), rt::Key::F8);
+        h->close(main());
+        std::string expected(static_cast<std::size_t>(length), '\5');
+        expected[1] = 2;
+        EXPECT_EQ(read_settings(), expected) << length;
+    }
+}
+
+TEST_F(MainWindowTest, EightDesignsCycleOnEveryBackButNotThePlaces)
+{
+    write_settings(bytes({ 6, 1 }));
+    start(0);
+    auto& w = main();
+    run([&] { w.Расклад(2).set_picture(w.Рубашка(0).picture()); });
+    auto const landed = w.Расклад(2).picture();
+    std::vector<int> seen;
+    for (int press = 0; press < 8; ++press) {
+        h->press(w, rt::Key::F8);
+        seen.push_back(mdl().ScinIndex);
+        for (int i = 0; i <= 35; ++i)
+            EXPECT_EQ(w.Рубашка(i).picture(), w.Picture4(mdl().ScinIndex).picture());
+        EXPECT_EQ(w.Image3.picture(), w.Picture4(mdl().ScinIndex).picture());
+    }
+    EXPECT_EQ(seen, (std::vector<int> { 7, 0, 1, 2, 3, 4, 5, 6 }));
+    EXPECT_EQ(w.Расклад(2).picture(), landed) << "a place keeps the back it took";
+    EXPECT_EQ(read_settings(), bytes({ 6, 1 })) << "F8 writes nothing";
+}
+
+TEST_F(MainWindowTest, ExitEndsAtOnceWithoutWriting)
+{
+    write_settings(bytes({ 2, 3 }));
+    start(0);
+    h->press(main(), rt::Key::F8);
+    h->choose(main().Exit);
+    EXPECT_TRUE(h->runtime().ended());
+    EXPECT_FALSE(h->runtime().files().is_open(1));
+    EXPECT_EQ(read_settings(), bytes({ 2, 3 }));
+}
+
+TEST_F(MainWindowTest, CloseBoxStoresTheDesignForThisSexOnly)
+{
+    write_settings(bytes({ 2, 3 }));
+    start(0);
+    h->press(main(), rt::Key::F8);
+    run([&] { main().Label1.set_picture(main().Message1(0).picture()); });
+    h->close(main());
+    EXPECT_TRUE(h->runtime().ended());
+    EXPECT_EQ(read_settings(), bytes({ 3, 3 }));
+    EXPECT_EQ(main().Label1.picture(), main().Image2.picture()) << "the strip went back to its default banner";
+    EXPECT_FALSE(h->runtime().files().is_open(1));
+    h->advance(1000);
+    EXPECT_TRUE(h->message_boxes().empty());
+}
+
+TEST_F(MainWindowTest, SettingsFileThatCannotBeOpenedEndsTheProgramBeforeTheWindowShows)
+{
+    auto expect_start_up_error = [&](char const* why) {
+        ASSERT_EQ(h->message_boxes().size(), 1u) << why;
+        EXPECT_EQ(h->message_boxes()[0].text, "Ошибка при запуске программы!");
+        EXPECT_EQ(h->message_boxes()[0].flags, 16);
+        EXPECT_EQ(h->message_boxes()[0].title, "Зеливорната");
+        EXPECT_TRUE(h->runtime().ended()) << why;
+        EXPECT_FALSE(main().visible()) << why;
+        EXPECT_EQ(main().Command1.caption(), "Тянуть") << "the rest of the load did not run";
+    };
+
+    start(0, (folder / "no such folder").string());
+    expect_start_up_error("missing folder");
+
+    std::filesystem::create_directory(settings);
+    start(0);
+    expect_start_up_error("mirvane.ini is a folder");
+    std::filesystem::remove(settings);
+
+    std::filesystem::permissions(folder, std::filesystem::perms(0555));
+    {
+        AsOrdinaryUser user;
+        start(0);
+    }
+    expect_start_up_error("the folder may not be written");
+    EXPECT_FALSE(std::filesystem::exists(settings));
+}
+
+TEST_F(MainWindowTest, ReadOnlyFileIsReadAndClosingStillEndsCleanly)
+{
+    write_settings(bytes({ 4, 6 }));
+    std::filesystem::permissions(settings, std::filesystem::perms(0444));
+    AsOrdinaryUser user;
+    start(1);
+    EXPECT_TRUE(h->message_boxes().empty());
+    EXPECT_EQ(mdl().ScinIndex, 6);
+    h->press(main(), rt::Key::F8);
+    h->close(main());
+    EXPECT_TRUE(h->runtime().ended());
+    EXPECT_TRUE(h->message_boxes().empty()) << "no run-time error at close";
+    EXPECT_EQ(read_settings(), bytes({ 4, 6 }));
+}
+
+TEST_F(MainWindowTest, FileRemovedWhileRunningDoesNotHurt)
+{
+    start(0);
+    std::filesystem::remove(settings);
+    h->press(main(), rt::Key::F8);
+    h->close(main());
+    EXPECT_TRUE(h->runtime().ended());
+    EXPECT_TRUE(h->message_boxes().empty());
+}
+
+TEST_F(MainWindowTest, EveryByteValueOfEitherRecordGivesAValidDesign)
+{
+    for (int value = 0; value <= 255; ++value) {
+        for (int sex : { 0, 1 }) {
+            std::string contents = bytes({ 7, 7 });
+            contents[static_cast<std::size_t>(sex)] = static_cast<char>(value);
+            write_settings(contents);
+            start(sex);
+            EXPECT_EQ(mdl().ScinIndex, value <= 7 ? value : sex) << value << " " << sex;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ArbitraryFilesNeverShowABadDesignNorTouchTheOtherRecord)
+{
+    std::mt19937 random(20261209);
+    for (int round = 0; round < 300; ++round) {
+        std::size_t const length = std::uniform_int_distribution<std::size_t>(0, 5)(random);
+        std::string contents;
+        for (std::size_t i = 0; i < length; ++i)
+            contents += static_cast<char>(std::uniform_int_distribution<int>(0, 255)(random));
+        write_settings(contents);
+        int const sex = std::uniform_int_distribution<int>(0, 1)(random);
+        start(sex);
+        int const presses = std::uniform_int_distribution<int>(0, 20)(random);
+        for (int i = 0; i < presses; ++i)
+            h->press(main(), rt::Key::F8);
+        ASSERT_LE(mdl().ScinIndex, 7);
+        EXPECT_EQ(main().Рубашка(17).picture(), main().Picture4(mdl().ScinIndex).picture());
+        bool const close_box = std::uniform_int_distribution<int>(0, 1)(random) == 1;
+        if (close_box)
+            h->close(main());
+        else
+            h->choose(main().Exit);
+        ASSERT_TRUE(h->runtime().ended());
+
+        std::string const after = read_settings();
+        std::string expected = length == 0 ? bytes({ 0, 1 }) : contents;
+        if (close_box) {
+            if (expected.size() < static_cast<std::size_t>(sex) + 1)
+                expected.resize(static_cast<std::size_t>(sex) + 1, '\0');
+            expected[static_cast<std::size_t>(sex)] = static_cast<char>(mdl().ScinIndex);
+        }
+        ASSERT_EQ(after, expected) << "round " << round << ", length " << length << ", sex " << sex;
+    }
+}

@@ -168,20 +168,26 @@ ControlArray::ControlArray(Form& owner, std::string_view name, ArrayDefinition c
 {
     for (auto const& [index, element] : definition)
         m_elements.push_back(std::make_unique<Control>(owner, name, element, index));
+    if (m_elements.empty())
+        return;
+    m_lbound = lbound();
+    m_by_index.resize(static_cast<std::size_t>(ubound() - m_lbound + 1), nullptr);
+    for (auto const& element : m_elements)
+        m_by_index[static_cast<std::size_t>(element->index() - m_lbound)] = element.get();
 }
 
 Control& ControlArray::operator()(int index) const
 {
-    for (auto const& element : m_elements) {
-        if (element->index() == index)
-            return *element;
-    }
+    auto const offset = static_cast<std::size_t>(index - m_lbound);
+    if (index >= m_lbound && offset < m_by_index.size() && m_by_index[offset])
+        return *m_by_index[offset];
     throw RuntimeError(340, "Control array element " + std::to_string(index) + " of " + m_name + " doesn't exist");
 }
 
 bool ControlArray::contains(int index) const
 {
-    return std::any_of(m_elements.begin(), m_elements.end(), [&](auto const& e) { return e->index() == index; });
+    auto const offset = static_cast<std::size_t>(index - m_lbound);
+    return index >= m_lbound && offset < m_by_index.size() && m_by_index[offset];
 }
 
 int ControlArray::lbound() const

@@ -121,6 +121,9 @@ public:
 private:
     std::string m_name;
     std::vector<std::unique_ptr<Control>> m_elements;
+    // Element lookup by index - lbound; event procedures index arrays on every tick.
+    std::vector<Control*> m_by_index;
+    int m_lbound { 0 };
 };
 
 }

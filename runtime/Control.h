@@ -151,6 +151,7 @@ private:
     bool m_max_button, m_min_button;
     StartUpPosition m_start_up_position;
     long m_stacking_rank { 0 };
+    bool m_ticking { false };
 };
 
 }

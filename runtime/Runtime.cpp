@@ -344,10 +344,14 @@ Control* Runtime::run_one_due_timer()
     if (m_ended)
         return nullptr;
     Control* timer = m_timers.take_due(m_front_end.now_ms());
-    if (timer) {
+    // A timer whose procedure is still running (it opened a message box, and
+    // ticks go on meanwhile) does not enter it again: that tick is dropped.
+    if (timer && !timer->m_ticking) {
         dispatch([timer] {
+            timer->m_ticking = true;
             if (timer->on_timer)
                 timer->on_timer();
+            timer->m_ticking = false;
         });
     }
     return timer;

@@ -109,3 +109,26 @@ TEST_F(Timers, ClockGivesSecondsSinceMidnightAndWraps)
     h.advance(700);
     EXPECT_NEAR(h.runtime().timer(), 0.2, 1e-9);
 }
+
+TEST_F(Timers, TimerDoesNotReenterItsOwnProcedureDuringAMessageBox)
+{
+    int depth = 0, deepest = 0;
+    first().Timer1.on_timer = [&] {
+        deepest = std::max(deepest, ++depth);
+        if (journal().empty()) {
+            journal().push_back("box");
+            h.runtime().msg_box("tick", 16, "title");
+        }
+        --depth;
+    };
+    h.on_message_box = [&](auto const&) { h.advance(100); };
+    set([&] {
+        first().Timer1.set_enabled(true);
+        first().Timer2.set_enabled(true);
+    });
+    h.step();
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(std::count(journal().begin(), journal().end(), "Timer2"), 5) << "other timers tick meanwhile";
+    h.advance(30);
+    EXPECT_EQ(deepest, 1);
+}

@@ -1,0 +1,109 @@
+#include "ButtonWidget.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace rt::qt {
+
+ButtonWidget::ButtonWidget(QWidget* parent)
+    : QPushButton(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    // Enter and Escape go to the run time, which knows the default and the
+    // cancel button; the desktop's own default-button logic stays out.
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+void ButtonWidget::set_graphical(bool graphical)
+{
+    if (graphical == m_graphical)
+        return;
+    m_graphical = graphical;
+    update();
+}
+
+void ButtonWidget::set_back_color(QColor color)
+{
+    if (color == m_back)
+        return;
+    m_back = color;
+    update();
+}
+
+void ButtonWidget::set_pictures(QPixmap const& picture, QPixmap const& down, QPixmap const& disabled)
+{
+    m_picture = picture;
+    m_down = down;
+    m_disabled = disabled;
+    update();
+}
+
+QPixmap const& ButtonWidget::current_picture() const
+{
+    if (!isEnabled() && !m_disabled.isNull())
+        return m_disabled;
+    if (isDown() && !m_down.isNull())
+        return m_down;
+    return m_picture;
+}
+
+// The raised edge of a classic 3-D button, sunken while held down.
+void ButtonWidget::paint_edge(QPainter& painter, bool down) const
+{
+    QPalette const& p = palette();
+    QRect const r = rect().adjusted(0, 0, -1, -1);
+    auto edge = [&](QRect box, QColor top_left, QColor bottom_right) {
+        painter.setPen(top_left);
+        painter.drawLine(box.topLeft(), box.topRight());
+        painter.drawLine(box.topLeft(), box.bottomLeft());
+        painter.setPen(bottom_right);
+        painter.drawLine(box.bottomLeft(), box.bottomRight());
+        painter.drawLine(box.topRight(), box.bottomRight());
+    };
+    if (down) {
+        edge(r, p.color(QPalette::Shadow), p.color(QPalette::Light));
+        edge(r.adjusted(1, 1, -1, -1), p.color(QPalette::Dark), p.color(QPalette::Midlight));
+    } else {
+        edge(r, p.color(QPalette::Light), p.color(QPalette::Shadow));
+        edge(r.adjusted(1, 1, -1, -1), p.color(QPalette::Midlight), p.color(QPalette::Dark));
+    }
+}
+
+void ButtonWidget::paintEvent(QPaintEvent* event)
+{
+    if (!m_graphical) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.fillRect(rect(), m_back.isValid() ? m_back : palette().color(QPalette::Button));
+    bool const down = isDown();
+    paint_edge(painter, down);
+
+    QRect const area = rect().adjusted(3, 3, -3, -3).translated(down ? 1 : 0, down ? 1 : 0);
+    QPixmap const& picture = current_picture();
+    int const text_flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextWordWrap;
+    QRect const text_box = text().isEmpty() ? QRect() : fontMetrics().boundingRect(area, text_flags, text());
+    int const gap = !picture.isNull() && !text().isEmpty() ? 2 : 0;
+    int const block = picture.height() + gap + text_box.height();
+    int y = area.top() + (area.height() - block) / 2;
+    if (!picture.isNull()) {
+        painter.drawPixmap(area.left() + (area.width() - picture.width()) / 2, y, picture);
+        y += picture.height() + gap;
+    }
+    if (!text().isEmpty()) {
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        painter.setFont(font());
+        painter.drawText(QRect(area.left(), y, area.width(), text_box.height()), text_flags, text());
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(4, 4, -4, -4);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "runtime/ControlDefinition.h"
+#include "runtime/Types.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+class QKeyEvent;
+
+// Translations between the run time's model (twips, 0x00BBGGRR colours, UTF-8
+// captions, keystrokes) and what Qt shows.
+namespace rt::qt {
+
+int to_pixels(float twips);
+// A control's rectangle within its container.
+QRect pixel_rect(float left, float top, float width, float height);
+
+// System colours follow the desktop's palette, so that 3-D edges and button
+// faces look like the rest of the desktop.
+QColor to_qcolor(Color);
+QFont to_qfont(Font const&);
+
+QString to_qstring(std::string const&);
+// Captions break lines at CR LF and at a lone CR alike.
+QString caption_text(std::string const&);
+
+// Keys the run time knows; nothing for the others (Shift alone, arrows ...).
+std::optional<KeyStroke> key_stroke_of(QKeyEvent const&);
+int qt_key_of(Key);
+
+}

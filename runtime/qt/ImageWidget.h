@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ClickTracker.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace rt::qt {
+
+// An image control: a picture, scaled to the control when stretched, else
+// unscaled at its top-left corner; transparent where there is no picture. A
+// label underneath, so that assistive technology finds it and reads its tool
+// tip as its description.
+class ImageWidget : public QLabel {
+    Q_OBJECT
+public:
+    explicit ImageWidget(QWidget* parent);
+
+    void set_picture(QPixmap const&);
+    void set_stretch(bool);
+    // A single-line flat frame around the picture.
+    void set_border(bool);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    QRect inner() const;
+    QPixmap const& shown();
+
+    QPixmap m_picture;
+    // The stretched picture, scaled once for the current size rather than on
+    // every paint: the pile animation repaints many images each tick.
+    QPixmap m_scaled;
+    bool m_stretch { false };
+    bool m_border { false };
+    ClickTracker m_click;
+};
+
+}

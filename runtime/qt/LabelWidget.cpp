@@ -1,0 +1,31 @@
+#include "LabelWidget.h"
+
+namespace rt::qt {
+
+LabelWidget::LabelWidget(QWidget* parent)
+    : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setMargin(0);
+    setIndent(0);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void LabelWidget::set_transparent(bool transparent) { setAutoFillBackground(!transparent); }
+
+void LabelWidget::set_border(bool border)
+{
+    setFrameStyle(border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    setLineWidth(1);
+}
+
+void LabelWidget::mousePressEvent(QMouseEvent* event) { m_click.press(*event); }
+
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_click.release(*event, *this))
+        emit clicked();
+}
+
+}

@@ -1,0 +1,44 @@
+#include "Surface.h"
+
+#include <QPainter>
+
+namespace rt::qt {
+
+Surface::Surface(QWidget* parent)
+    : QWidget(parent)
+{
+    setAutoFillBackground(true);
+}
+
+void Surface::set_back_color(QColor color)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, color);
+    setPalette(palette);
+}
+
+void Surface::set_picture(QPixmap const& picture)
+{
+    if (picture.cacheKey() == m_picture.cacheKey())
+        return;
+    m_picture = picture;
+    update();
+}
+
+void Surface::paintEvent(QPaintEvent*)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+void Surface::mousePressEvent(QMouseEvent* event) { m_click.press(*event); }
+
+void Surface::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_click.release(*event, *this))
+        emit clicked();
+}
+
+}

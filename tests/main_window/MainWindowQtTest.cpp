@@ -1,0 +1,119 @@
+#include "assets/assets.h"
+#include "main_window/MirvaneFRM.h"
+#include "runtime/qt/QtFrontEnd.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+// The main window on the real Qt front end, in a folder of its own.
+struct MainWindowOnScreen : testing::Test {
+    void SetUp() override
+    {
+        folder = std::filesystem::temp_directory_path() / ("zelivornata_qt_" + std::to_string(::getpid()));
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        front_end.runtime().set_app_path(folder.string());
+        front_end.runtime().start<MirvaneFRM>();
+        window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    MirvaneFRM& main() { return *front_end.runtime().loaded_form<MirvaneFRM>(); }
+    QMainWindow* window() { return static_cast<QMainWindow*>(front_end.window_of(main())); }
+    QList<QAction*> menu(int index) { return window()->menuBar()->actions().at(index)->menu()->actions(); }
+    QRect place_of(rt::Control& control) { return front_end.widget_of(control)->geometry(); }
+
+    static inline int argc = 1;
+    static inline char name[] = "main_window_qt_test";
+    static inline char* argv[] = { name, nullptr };
+    std::filesystem::path folder;
+    rt::QtFrontEnd front_end { argc, argv };
+};
+
+}
+
+TEST_F(MainWindowOnScreen, OpensAtTheTopLeftWithItsClientArea)
+{
+    EXPECT_EQ(window()->frameGeometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(window()->centralWidget()->size(), QSize(634, 404));
+    EXPECT_EQ(window()->windowTitle(), QString::fromUtf8("Зеливорната"));
+    EXPECT_FALSE(window()->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    EXPECT_EQ(place_of(main().Command1), QRect(128, 24, 89, 81));
+    EXPECT_EQ(place_of(main().Расклад(0)), QRect(40, 136, 71, 96));
+    EXPECT_EQ(place_of(main().Расклад(8)), QRect(520, 192, 71, 96));
+    EXPECT_EQ(place_of(main().Рубашка(35)).topLeft(), QPoint(270, 24)) << "the bottom step of the pile";
+    EXPECT_TRUE(front_end.widget_of(main().ЛевыйЗабой)->isVisible());
+    auto* button = static_cast<QPushButton*>(front_end.widget_of(main().Command1));
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_EQ(button->text().remove('&'), QString::fromUtf8("Начать\nсдачу"));
+}
+
+TEST_F(MainWindowOnScreen, MenusShowTheirItemsAndShortcutKeys)
+{
+    auto const bar = window()->menuBar()->actions();
+    ASSERT_EQ(bar.size(), 2);
+    EXPECT_EQ(bar[0]->text(), QString::fromUtf8("&Гадатель"));
+    EXPECT_EQ(bar[1]->text(), QString::fromUtf8("&Справка"));
+
+    auto const deal = menu(0);
+    ASSERT_EQ(deal.size(), 7);
+    EXPECT_EQ(deal[0]->text(), QString::fromUtf8("&Начать сдачу"));
+    EXPECT_EQ(deal[0]->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_TRUE(deal[0]->isEnabled());
+    EXPECT_EQ(deal[1]->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_FALSE(deal[1]->isEnabled());
+    EXPECT_EQ(deal[2]->shortcut(), QKeySequence(Qt::Key_F7));
+    EXPECT_FALSE(deal[2]->isEnabled());
+    EXPECT_TRUE(deal[3]->isSeparator());
+    EXPECT_EQ(deal[4]->shortcut(), QKeySequence(Qt::Key_F8));
+    EXPECT_TRUE(deal[5]->isSeparator());
+    EXPECT_EQ(deal[6]->text(), QString::fromUtf8("В&ыход"));
+
+    auto const help = menu(1);
+    ASSERT_EQ(help.size(), 3);
+    EXPECT_EQ(help[0]->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_TRUE(help[1]->isSeparator());
+    EXPECT_EQ(help[2]->text(), QString::fromUtf8("&О программе..."));
+}
+
+TEST_F(MainWindowOnScreen, F8ChangesTheBacksAndTheCloseBoxStoresIt)
+{
+    QTest::keyClick(window(), Qt::Key_F2); // disabled: nothing
+    QTest::keyClick(window(), Qt::Key_F7);
+    QTest::keyClick(window(), Qt::Key_F8);
+    QTest::keyClick(window(), Qt::Key_F8);
+    auto const& module = front_end.runtime().module<MirvaneMDL>();
+    EXPECT_EQ(module.ScinIndex, 2);
+    EXPECT_EQ(main().Рубашка(0).picture(), main().Picture4(2).picture());
+
+    window()->close();
+    EXPECT_TRUE(front_end.runtime().ended());
+    std::ifstream in(folder / "mirvane.ini", std::ios::binary);
+    std::string const bytes((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(bytes, std::string("\2\1", 2));
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    init_assets();
+    return RUN_ALL_TESTS();
+}

@@ -42,6 +42,25 @@ protected:
     // Runs code as an event procedure of the program.
     void run(std::function<void()> const& procedure) { h->runtime().dispatch(procedure); }
 
+    // Lets time pass until the timer has ticked that many times; the other
+    // timers tick meanwhile as they fall due.
+    void tick(rt::Control& timer, int times = 1)
+    {
+        for (int guard = 0; times > 0 && guard < 1000000; ++guard) {
+            rt::Control* ticked = h->step();
+            ASSERT_NE(ticked, nullptr) << "no timer runs";
+            if (ticked == &timer)
+                --times;
+        }
+    }
+    bool running(rt::Control& timer) const { return h->runtime().timers().armed(timer); }
+    // Draws a card and waits until the button is given back.
+    void draw_and_wait()
+    {
+        h->click(main().Command1);
+        h->advance(1000);
+    }
+
     void write_settings(std::string const& bytes)
     {
         std::ofstream(settings, std::ios::binary | std::ios::trunc) << bytes;

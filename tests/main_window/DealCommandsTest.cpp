@@ -1,0 +1,188 @@
+#include "MainWindowFixture.h"
+
+#include <set>
+
+namespace {
+
+std::string const caption_draw = "Тянуть\rкарту";
+std::string const start_caption = "Начать\rсдачу";
+std::string const caption_wait = "Подождите";
+std::string const interpret = "Интерпре-\rтация";
+
+}
+
+TEST_F(MainWindowTest, StartingADealOffersTheFirstDraw)
+{
+    start();
+    auto& w = main();
+    h->press(w, rt::Key::F3);
+    EXPECT_EQ(w.Command1.caption(), caption_draw);
+    EXPECT_TRUE(w.Command1.enabled());
+    EXPECT_EQ(w.Command1.picture(), w.Picture3(0).picture());
+    EXPECT_EQ(w.Command1.down_picture(), w.Picture3(1).picture());
+    EXPECT_FALSE(w.GetPush.enabled());
+    EXPECT_TRUE(w.StopPush.enabled());
+    EXPECT_FALSE(w.Inter.enabled());
+    EXPECT_FALSE(w.DealStopped);
+    EXPECT_TRUE(running(w.Timer1));
+    EXPECT_FALSE(running(w.Timer5));
+    // F3 does nothing while a deal waits for a draw; neither does F7.
+    EXPECT_FALSE(h->press(w, rt::Key::F3));
+    EXPECT_FALSE(h->press(w, rt::Key::F7));
+}
+
+TEST_F(MainWindowTest, DrawKeepsTheButtonForASecondAndGivesItBack)
+{
+    start();
+    auto& w = main();
+    h->click(w.Command1); // "Начать сдачу" starts a deal too
+    EXPECT_EQ(w.Command1.caption(), caption_draw);
+    h->press(w, rt::Key::Space); // the button has the focus
+    EXPECT_EQ(w.DrawnCount, 1);
+    EXPECT_EQ(w.Command1.caption(), caption_wait);
+    EXPECT_FALSE(w.Command1.enabled());
+    EXPECT_TRUE(running(w.Timer3));
+    EXPECT_FALSE(running(w.Timer1));
+    EXPECT_FALSE(h->press(w, rt::Key::F3)) << "no new deal while a card flies";
+
+    h->advance(999);
+    EXPECT_EQ(w.Command1.caption(), caption_wait) << "disabled for the whole second";
+    EXPECT_TRUE(running(w.Timer1)) << "though the card was revealed long ago";
+    h->advance(1);
+    EXPECT_EQ(w.Command1.caption(), caption_draw);
+    EXPECT_TRUE(w.Command1.enabled());
+    EXPECT_FALSE(running(w.Timer5));
+    EXPECT_EQ(w.Command1.picture(), w.Picture3(0).picture()) << "the icons stay for the whole deal";
+    EXPECT_EQ(w.Command1.down_picture(), w.Picture3(1).picture());
+}
+
+TEST_F(MainWindowTest, NinthDrawStopsTheDealAndEndsReadyToInterpret)
+{
+    start();
+    auto& w = main();
+    h->press(w, rt::Key::F3);
+    for (int i = 0; i < 8; ++i)
+        draw_and_wait();
+    EXPECT_EQ(h->beeps(), 0);
+    h->press(w, rt::Key::Enter); // the ninth
+    EXPECT_EQ(h->beeps(), 1) << "the beep comes with the click";
+    EXPECT_FALSE(w.StopPush.enabled());
+    EXPECT_TRUE(w.GetPush.enabled());
+    EXPECT_TRUE(w.DealStopped);
+    EXPECT_EQ(w.DrawnCount, 9);
+
+    // The button never offers a tenth draw: it waits until the pile's half pass ends.
+    int ticks = 0;
+    while (running(w.Timer1) || running(w.Timer3)) {
+        h->step();
+        ASSERT_LT(++ticks, 100000);
+        if (running(w.Timer1)) {
+            ASSERT_NE(w.Command1.caption(), caption_draw);
+        }
+    }
+    EXPECT_EQ(w.Command1.caption(), interpret);
+    EXPECT_TRUE(w.Command1.enabled());
+    EXPECT_EQ(w.Command1.picture(), w.Picture3(2).picture());
+    EXPECT_EQ(w.Command1.down_picture(), w.Picture3(2).picture());
+    EXPECT_TRUE(w.Inter.enabled());
+    EXPECT_FALSE(running(w.Timer5));
+    h->advance(3000);
+    EXPECT_EQ(w.Command1.caption(), interpret) << "ReadyToInterpret lasts";
+
+    std::set<std::string> meanings;
+    for (int p = 0; p <= 8; ++p) {
+        EXPECT_NE(w.Расклад(p).tool_tip_text(), "") << p;
+        EXPECT_TRUE(w.Расклад(p).picture());
+    }
+    // The button shows the interpretation, never a new deal; F2 does nothing.
+    h->click(w.Command1);
+    EXPECT_EQ(w.Command1.caption(), interpret);
+    EXPECT_FALSE(h->press(w, rt::Key::F2));
+    EXPECT_TRUE(h->press(w, rt::Key::F7));
+    // Only F3 starts the next deal.
+    h->press(w, rt::Key::F3);
+    EXPECT_EQ(w.Command1.caption(), caption_draw);
+    EXPECT_EQ(w.Расклад(4).tool_tip_text(), "");
+}
+
+TEST_F(MainWindowTest, StopBeforeTheFirstDrawWaitsForTheHalfPass)
+{
+    start();
+    auto& w = main();
+    h->press(w, rt::Key::F3);
+    tick(w.Timer1, 10);
+    h->press(w, rt::Key::F2);
+    EXPECT_EQ(h->beeps(), 1);
+    EXPECT_EQ(w.Command1.caption(), caption_draw) << "until the next tick of the pile";
+    EXPECT_TRUE(w.Command1.enabled());
+    tick(w.Timer1);
+    EXPECT_EQ(w.Command1.caption(), caption_wait);
+    EXPECT_FALSE(w.Command1.enabled());
+    EXPECT_FALSE(h->press(w, rt::Key::F2));
+
+    while (running(w.Timer1))
+        h->step();
+    EXPECT_EQ(w.Command1.caption(), start_caption);
+    EXPECT_TRUE(w.Command1.enabled());
+    EXPECT_EQ(w.Command1.picture(), w.Picture3(3).picture());
+    for (int i = 0; i <= 35; ++i)
+        EXPECT_TRUE(w.Рубашка(i).visible());
+    EXPECT_TRUE(w.ЛевыйЗабой.visible());
+}
+
+TEST_F(MainWindowTest, StopAfterSomeDrawsResetsAtOnce)
+{
+    start();
+    auto& w = main();
+    h->press(w, rt::Key::F3);
+    draw_and_wait();
+    draw_and_wait();
+    h->click(w.Command1);
+    tick(w.Timer3); // the third card is in flight
+    h->press(w, rt::Key::F2);
+    EXPECT_EQ(h->beeps(), 1);
+    EXPECT_EQ(w.Command1.caption(), start_caption);
+    EXPECT_TRUE(w.DealStopped);
+    EXPECT_EQ(w.DrawnCount, 0);
+    for (int p = 0; p <= 8; ++p)
+        EXPECT_EQ(w.Расклад(p).tool_tip_text(), "");
+    h->advance(2000);
+    EXPECT_EQ(w.Command1.caption(), start_caption) << "the pending give-back does not come";
+    // The next deal starts at place 0.
+    h->press(w, rt::Key::F3);
+    draw_and_wait();
+    EXPECT_NE(w.Расклад(0).tool_tip_text(), "");
+    EXPECT_EQ(w.Расклад(1).tool_tip_text(), "");
+}
+
+TEST_F(MainWindowTest, NewDealWhileTheNinthCardFliesClearsTheSpread)
+{
+    start();
+    auto& w = main();
+    h->press(w, rt::Key::F3);
+    for (int i = 0; i < 8; ++i)
+        draw_and_wait();
+    h->click(w.Command1);
+    EXPECT_TRUE(running(w.Timer3));
+    h->press(w, rt::Key::F3);
+    EXPECT_FALSE(running(w.Timer3));
+    EXPECT_EQ(w.Command1.caption(), caption_draw);
+    EXPECT_FALSE(w.DealStopped);
+    for (int p = 0; p <= 8; ++p)
+        EXPECT_EQ(w.Расклад(p).tool_tip_text(), "");
+    h->advance(5000);
+    EXPECT_FALSE(w.Inter.enabled()) << "the old deal does not end in an interpretation";
+    EXPECT_EQ(w.Command1.caption(), caption_draw);
+}
+
+TEST_F(MainWindowTest, DisabledButtonIgnoresEveryClick)
+{
+    start();
+    auto& w = main();
+    h->press(w, rt::Key::F3);
+    h->click(w.Command1);
+    h->click(w.Command1);
+    h->press(w, rt::Key::Enter);
+    h->press(w, rt::Key::Space);
+    EXPECT_EQ(w.DrawnCount, 1);
+}

@@ -1,11 +1,11 @@
 #include "assets/assets.h"
-#include "main_window/MirvaneFRM.h"
 #include "runtime/qt/QtFrontEnd.h"
+#include "windows/SexForm.h"
 
 int main(int argc, char** argv)
 {
     rt::QtFrontEnd front_end(argc, argv);
     init_assets();
-    // The table opens directly, for a man, until the program asks who is there.
-    return front_end.run<MirvaneFRM>();
+    // The program starts by asking who is there.
+    return front_end.run<SexForm>();
 }

@@ -2,6 +2,9 @@
 
 #include "main_window/Motion.h"
 #include "main_window/PileLayout.h"
+#include "windows/AboutFRM.h"
+#include "windows/HelpFRM.h"
+#include "windows/ViewFRM.h"
 
 #include <cmath>
 
@@ -285,11 +288,11 @@ void MirvaneFRM::Timer5_Timer()
     Timer5.set_enabled(false);
 }
 
-void MirvaneFRM::Inter_Click() { }
+void MirvaneFRM::Inter_Click() { form<ViewFRM>().show(); }
 
-void MirvaneFRM::WhatCanIDo_Click() { }
+void MirvaneFRM::WhatCanIDo_Click() { form<HelpFRM>().show(); }
 
-void MirvaneFRM::About_Click() { }
+void MirvaneFRM::About_Click() { form<AboutFRM>().show(); }
 
 void MirvaneFRM::Timer2_Timer()
 {
@@ -416,7 +419,7 @@ void MirvaneFRM::Timer1_Timer()
         Command1.set_down_picture(Picture3(2).picture());
         Command1.set_enabled(true);
         Inter.set_enabled(true);
-        show_interpretation();
+        form<ViewFRM>().show();
     } else {
         ResetDeal();
     }
@@ -458,5 +461,3 @@ void MirvaneFRM::Timer4_Timer()
     Picture1.set_visible(true);
     Picture2.set_visible(true);
 }
-
-void MirvaneFRM::show_interpretation() { }

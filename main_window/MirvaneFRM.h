@@ -51,7 +51,6 @@ public:
 private:
     MirvaneMDL& Module() { return module<MirvaneMDL>(); }
     void draw_card();
-    void show_interpretation();
     // The clock's whole second since midnight.
     std::int32_t clock_second();
 };

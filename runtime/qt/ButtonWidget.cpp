@@ -89,7 +89,16 @@ void ButtonWidget::paintEvent(QPaintEvent* event)
     int const gap = !picture.isNull() && !text().isEmpty() ? 2 : 0;
     int const block = picture.height() + gap + text_box.height();
     int y = area.top() + (area.height() - block) / 2;
-    if (!picture.isNull()) {
+    if (!picture.isNull() && !text().isEmpty() && block > area.height()) {
+        // A picture that leaves no room for the caption is the button's face: centred
+        // and clipped inside the edge, the caption centred over it.
+        QRect const face = rect().adjusted(2, 2, -2, -2);
+        painter.save();
+        painter.setClipRect(face);
+        painter.drawPixmap(area.center() - picture.rect().center(), picture);
+        painter.restore();
+        y = area.top() + (area.height() - text_box.height()) / 2;
+    } else if (!picture.isNull()) {
         painter.drawPixmap(area.left() + (area.width() - picture.width()) / 2, y, picture);
         y += picture.height() + gap;
     }

@@ -181,6 +181,12 @@ QtFrontEnd::State::State(QtFrontEnd& front_end, int& argc, char** argv)
     // (those of Arial, near enough) and Cyrillic letters.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
         { QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans") });
+    // Where Tahoma and Comic Sans MS are missing, the wide DejaVu Sans would push
+    // the dialogs' small print and longer texts past their labels; Liberation Sans
+    // keeps them within.
+    for (auto const* family : { "Tahoma", "Comic Sans MS" })
+        QFont::insertSubstitutions(QString::fromLatin1(family),
+            { QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans") });
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, this, [this] {

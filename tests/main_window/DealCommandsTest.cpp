@@ -1,5 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include "windows/AboutFRM.h"
+#include "windows/HelpFRM.h"
+#include "windows/ViewFRM.h"
+
 #include <set>
 
 namespace {
@@ -89,16 +93,28 @@ TEST_F(MainWindowTest, NinthDrawStopsTheDealAndEndsReadyToInterpret)
     h->advance(3000);
     EXPECT_EQ(w.Command1.caption(), interpret) << "ReadyToInterpret lasts";
 
-    std::set<std::string> meanings;
+    // The interpretation window has opened by itself with the nine meanings.
+    auto* view = h->runtime().loaded_form<ViewFRM>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->visible());
+    EXPECT_EQ(h->runtime().active_form(), view);
+    std::string expected;
     for (int p = 0; p <= 8; ++p) {
         EXPECT_NE(w.Расклад(p).tool_tip_text(), "") << p;
-        EXPECT_TRUE(w.Расклад(p).picture());
+        expected += (p ? " > " : "") + w.Расклад(p).tool_tip_text();
     }
+    EXPECT_EQ(view->Label1.caption(), expected + ".");
+    h->activate(w);
+    EXPECT_FALSE(view->visible()) << "a click on the table hides it";
     // The button shows the interpretation, never a new deal; F2 does nothing.
     h->click(w.Command1);
+    EXPECT_TRUE(view->visible()) << "the button shows it again";
     EXPECT_EQ(w.Command1.caption(), interpret);
+    h->activate(w);
     EXPECT_FALSE(h->press(w, rt::Key::F2));
     EXPECT_TRUE(h->press(w, rt::Key::F7));
+    EXPECT_TRUE(view->visible());
+    h->activate(w);
     // Only F3 starts the next deal.
     h->press(w, rt::Key::F3);
     EXPECT_EQ(w.Command1.caption(), caption_draw);
@@ -185,4 +201,25 @@ TEST_F(MainWindowTest, DisabledButtonIgnoresEveryClick)
     h->press(w, rt::Key::Enter);
     h->press(w, rt::Key::Space);
     EXPECT_EQ(w.DrawnCount, 1);
+}
+
+TEST_F(MainWindowTest, HelpAndAboutOpenAtAnyTimeWithoutTouchingTheDeal)
+{
+    start();
+    auto& w = main();
+    h->press(w, rt::Key::F3);
+    h->click(w.Command1);
+    h->press(w, rt::Key::F1);
+    auto* help = h->runtime().loaded_form<HelpFRM>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->visible());
+    h->choose(w.About);
+    EXPECT_EQ(h->runtime().loaded_form<HelpFRM>(), nullptr) << "the help window closes when the about box comes";
+    auto* about = h->runtime().loaded_form<AboutFRM>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->visible());
+    // The deal went on behind them: the card turned face up, the button came back.
+    h->advance(1000);
+    EXPECT_NE(w.Расклад(0).tool_tip_text(), "");
+    EXPECT_EQ(w.Command1.caption(), caption_draw);
 }

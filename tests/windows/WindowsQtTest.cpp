@@ -1,0 +1,118 @@
+#include "assets/assets.h"
+#include "main_window/MirvaneFRM.h"
+#include "runtime/qt/QtFrontEnd.h"
+#include "windows/HelpFRM.h"
+#include "windows/SexForm.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+// The program from its start dialog on the real Qt front end, in a folder of its own.
+struct StartDialogOnScreen : testing::Test {
+    void SetUp() override
+    {
+        folder = std::filesystem::temp_directory_path() / ("zelivornata_windows_qt_" + std::to_string(::getpid()));
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        front_end.runtime().set_app_path(folder.string());
+        front_end.runtime().start<SexForm>();
+        window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    SexForm& dialog() { return *front_end.runtime().loaded_form<SexForm>(); }
+    QWidget* window() { return front_end.window_of(dialog()); }
+    QPushButton* button(rt::Control& control) { return static_cast<QPushButton*>(front_end.widget_of(control)); }
+
+    static inline int argc = 1;
+    static inline char name[] = "windows_qt_test";
+    static inline char* argv[] = { name, nullptr };
+    std::filesystem::path folder;
+    rt::QtFrontEnd front_end { argc, argv };
+};
+
+// Pixels of the caption's colour inside the button's edge: the caption is drawn
+// over the texture, which has none of them.
+int caption_pixels(QPushButton* button)
+{
+    QImage const face = button->grab().toImage();
+    QColor const text = button->palette().color(QPalette::ButtonText);
+    int count = 0;
+    for (int y = 3; y < face.height() - 3; ++y) {
+        for (int x = 3; x < face.width() - 3; ++x) {
+            QColor const c = face.pixelColor(x, y);
+            count += std::abs(c.red() - text.red()) + std::abs(c.green() - text.green())
+                    + std::abs(c.blue() - text.blue())
+                < 60;
+        }
+    }
+    return count;
+}
+
+}
+
+TEST_F(StartDialogOnScreen, BorderlessPanelWithThreeCaptionedButtons)
+{
+    EXPECT_TRUE(window()->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window()->frameGeometry().size(), QSize(314, 116));
+    QRect const screen = window()->screen()->availableGeometry();
+    EXPECT_LE((window()->frameGeometry().center() - screen.center()).manhattanLength(), 2) << "centred on the screen";
+    EXPECT_FALSE(front_end.window_of(*front_end.runtime().loaded_form<HelpFRM>())->isVisible());
+
+    struct Expected {
+        rt::Control* control;
+        char const* caption;
+        QRect place;
+    };
+    Expected const buttons[] = {
+        { &dialog().Command1, "&Женщина", QRect(8, 80, 89, 25) },
+        { &dialog().Command2, "&Мужчина", QRect(112, 80, 89, 25) },
+        { &dialog().Command3, "&Не знаю", QRect(216, 80, 89, 25) },
+    };
+    for (auto const& b : buttons) {
+        SCOPED_TRACE(b.caption);
+        QPushButton* widget = button(*b.control);
+        EXPECT_TRUE(widget->isVisible());
+        EXPECT_EQ(widget->text(), QString::fromUtf8(b.caption));
+        EXPECT_EQ(widget->geometry(), b.place);
+        EXPECT_FALSE(widget->hasFocus());
+        EXPECT_GT(caption_pixels(widget), 20);
+    }
+}
+
+TEST_F(StartDialogOnScreen, ManOpensTheMainWindowForAMan)
+{
+    QTest::mouseClick(button(dialog().Command2), Qt::LeftButton);
+
+    EXPECT_FALSE(window()->isVisible());
+    auto* main = front_end.runtime().loaded_form<MirvaneFRM>();
+    ASSERT_NE(main, nullptr);
+    auto* main_window = static_cast<QMainWindow*>(front_end.window_of(*main));
+    EXPECT_TRUE(main_window->isVisible());
+    EXPECT_EQ(front_end.runtime().module<MirvaneMDL>().UserSex, 0);
+    EXPECT_EQ(main_window->menuBar()->actions().at(0)->text(), QString::fromUtf8("&Гадатель"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "mirvane.ini"));
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    init_assets();
+    return RUN_ALL_TESTS();
+}

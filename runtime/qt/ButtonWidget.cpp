@@ -1,5 +1,7 @@
 #include "ButtonWidget.h"
 
+#include "Conversion.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -54,20 +56,12 @@ void ButtonWidget::paint_edge(QPainter& painter, bool down) const
 {
     QPalette const& p = palette();
     QRect const r = rect().adjusted(0, 0, -1, -1);
-    auto edge = [&](QRect box, QColor top_left, QColor bottom_right) {
-        painter.setPen(top_left);
-        painter.drawLine(box.topLeft(), box.topRight());
-        painter.drawLine(box.topLeft(), box.bottomLeft());
-        painter.setPen(bottom_right);
-        painter.drawLine(box.bottomLeft(), box.bottomRight());
-        painter.drawLine(box.topRight(), box.bottomRight());
-    };
     if (down) {
-        edge(r, p.color(QPalette::Shadow), p.color(QPalette::Light));
-        edge(r.adjusted(1, 1, -1, -1), p.color(QPalette::Dark), p.color(QPalette::Midlight));
+        draw_edge(painter, r, p.color(QPalette::Shadow), p.color(QPalette::Light));
+        draw_edge(painter, r.adjusted(1, 1, -1, -1), p.color(QPalette::Dark), p.color(QPalette::Midlight));
     } else {
-        edge(r, p.color(QPalette::Light), p.color(QPalette::Shadow));
-        edge(r.adjusted(1, 1, -1, -1), p.color(QPalette::Midlight), p.color(QPalette::Dark));
+        draw_edge(painter, r, p.color(QPalette::Light), p.color(QPalette::Shadow));
+        draw_edge(painter, r.adjusted(1, 1, -1, -1), p.color(QPalette::Midlight), p.color(QPalette::Dark));
     }
 }
 

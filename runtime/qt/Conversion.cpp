@@ -1,5 +1,7 @@
 #include "Conversion.h"
 
+#include <QPainter>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPalette>
@@ -125,6 +127,16 @@ int qt_key_of(Key key)
     if (key >= Key::F1 && key <= Key::F12)
         return Qt::Key_F1 + (static_cast<int>(key) - static_cast<int>(Key::F1));
     return 0;
+}
+
+void draw_edge(QPainter& painter, QRect box, QColor top_left, QColor bottom_right)
+{
+    painter.setPen(top_left);
+    painter.drawLine(box.topLeft(), box.topRight());
+    painter.drawLine(box.topLeft(), box.bottomLeft());
+    painter.setPen(bottom_right);
+    painter.drawLine(box.bottomLeft(), box.bottomRight());
+    painter.drawLine(box.topRight(), box.bottomRight());
 }
 
 }

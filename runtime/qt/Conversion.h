@@ -12,6 +12,7 @@
 #include <string>
 
 class QKeyEvent;
+class QPainter;
 
 // Translations between the run time's model (twips, 0x00BBGGRR colours, UTF-8
 // captions, keystrokes) and what Qt shows.
@@ -29,6 +30,10 @@ QFont to_qfont(Font const&);
 QString to_qstring(std::string const&);
 // Captions break lines at CR LF and at a lone CR alike.
 QString caption_text(std::string const&);
+
+// One pixel of a 3-D edge around box: light or dark on its top and left sides,
+// the other colour on its bottom and right sides.
+void draw_edge(QPainter&, QRect box, QColor top_left, QColor bottom_right);
 
 // Keys the run time knows; nothing for the others (Shift alone, arrows ...).
 std::optional<KeyStroke> key_stroke_of(QKeyEvent const&);

@@ -1,5 +1,7 @@
 #include "PictureBoxWidget.h"
 
+#include "Conversion.h"
+
 #include "Surface.h"
 
 #include <QPainter>
@@ -43,16 +45,8 @@ void PictureBoxWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     QPalette const& p = palette();
     QRect const r = rect().adjusted(0, 0, -1, -1);
-    auto edge = [&](QRect box, QColor top_left, QColor bottom_right) {
-        painter.setPen(top_left);
-        painter.drawLine(box.topLeft(), box.topRight());
-        painter.drawLine(box.topLeft(), box.bottomLeft());
-        painter.setPen(bottom_right);
-        painter.drawLine(box.bottomLeft(), box.bottomRight());
-        painter.drawLine(box.topRight(), box.bottomRight());
-    };
-    edge(r, p.color(QPalette::Dark), p.color(QPalette::Light));
-    edge(r.adjusted(1, 1, -1, -1), p.color(QPalette::Shadow), p.color(QPalette::Midlight));
+    draw_edge(painter, r, p.color(QPalette::Dark), p.color(QPalette::Light));
+    draw_edge(painter, r.adjusted(1, 1, -1, -1), p.color(QPalette::Shadow), p.color(QPalette::Midlight));
 }
 
 }

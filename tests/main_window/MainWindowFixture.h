@@ -1,35 +1,18 @@
 #pragma once
 
+#include "TestFolder.h"
 #include "main_window/MirvaneFRM.h"
 #include "runtime/Headless.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <unistd.h>
 
 // A run of the program in a folder of its own, with the main window opened
 // directly for the sex the test chooses.
 class MainWindowTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        static int serial = 0;
-        folder = std::filesystem::temp_directory_path()
-            / ("zelivornata_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        std::filesystem::permissions(folder, std::filesystem::perms(0755));
-        settings = folder / "mirvane.ini";
-    }
-    void TearDown() override
-    {
-        h.reset();
-        std::filesystem::permissions(folder, std::filesystem::perms::all, std::filesystem::perm_options::add);
-        std::filesystem::remove_all(folder);
-    }
+    void TearDown() override { h.reset(); }
 
     void start(int user_sex = 0, std::string app_path = {})
     {
@@ -61,17 +44,10 @@ protected:
         h->advance(1000);
     }
 
-    void write_settings(std::string const& bytes)
-    {
-        std::ofstream(settings, std::ios::binary | std::ios::trunc) << bytes;
-    }
-    std::string read_settings() const
-    {
-        std::ifstream in(settings, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    }
+    void write_settings(std::string const& bytes) { folder.write("mirvane.ini", bytes); }
+    std::string read_settings() const { return folder.read("mirvane.ini"); }
 
-    std::filesystem::path folder;
-    std::filesystem::path settings;
+    TestFolder folder;
+    std::filesystem::path const settings { folder / "mirvane.ini" };
     std::unique_ptr<rt::Headless> h;
 };

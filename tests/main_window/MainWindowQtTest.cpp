@@ -1,9 +1,7 @@
-#include "assets/assets.h"
+#include "OnScreen.h"
 #include "main_window/MirvaneFRM.h"
-#include "runtime/qt/QtFrontEnd.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,36 +10,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
-
 namespace {
 
-// The main window on the real Qt front end, in a folder of its own.
-struct MainWindowOnScreen : testing::Test {
-    void SetUp() override
-    {
-        folder = std::filesystem::temp_directory_path() / ("zelivornata_qt_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        front_end.runtime().set_app_path(folder.string());
-        front_end.runtime().start<MirvaneFRM>();
-        window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
+// The main window on the real Qt front end, opened directly, for a man.
+struct MainWindowOnScreen : OnScreen<MirvaneFRM> {
     MirvaneFRM& main() { return *front_end.runtime().loaded_form<MirvaneFRM>(); }
     QMainWindow* window() { return static_cast<QMainWindow*>(front_end.window_of(main())); }
     QList<QAction*> menu(int index) { return window()->menuBar()->actions().at(index)->menu()->actions(); }
     QRect place_of(rt::Control& control) { return front_end.widget_of(control)->geometry(); }
-
-    static inline int argc = 1;
-    static inline char name[] = "main_window_qt_test";
-    static inline char* argv[] = { name, nullptr };
-    std::filesystem::path folder;
-    rt::QtFrontEnd front_end { argc, argv };
 };
 
 }
@@ -103,17 +79,5 @@ TEST_F(MainWindowOnScreen, F8ChangesTheBacksAndTheCloseBoxStoresIt)
 
     window()->close();
     EXPECT_TRUE(front_end.runtime().ended());
-    std::ifstream in(folder / "mirvane.ini", std::ios::binary);
-    std::string const bytes((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(bytes, std::string("\2\1", 2));
-}
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    init_assets();
-    return RUN_ALL_TESTS();
+    EXPECT_EQ(folder.read("mirvane.ini"), std::string("\2\1", 2));
 }

@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, SettingsFileThatCannotBeOpenedEndsTheProgramBeforeTheWind
     expect_start_up_error("mirvane.ini is a folder");
     std::filesystem::remove(settings);
 
-    std::filesystem::permissions(folder, std::filesystem::perms(0555));
+    std::filesystem::permissions(folder.path(), std::filesystem::perms(0555));
     {
         AsOrdinaryUser user;
         start(0);

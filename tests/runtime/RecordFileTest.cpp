@@ -1,4 +1,5 @@
 #include "runtime/RecordFile.h"
+#include "TestFolder.h"
 #include "runtime/Errors.h"
 
 #include <gtest/gtest.h>
@@ -11,15 +12,8 @@ namespace fs = std::filesystem;
 namespace {
 
 struct RecordFiles : testing::Test {
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() / ("record_file_test_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
     std::string path(std::string const& name) const { return (dir / name).string(); }
-    fs::path dir;
+    TestFolder dir;
     rt::FileTable files;
 };
 

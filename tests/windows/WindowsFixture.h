@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestFolder.h"
 #include "main_window/MirvaneFRM.h"
 #include "runtime/Headless.h"
 #include "windows/AboutFRM.h"
@@ -10,28 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <unistd.h>
 
 // A run of the whole program, from the start dialog, in a folder of its own.
 class WindowsTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        static int serial = 0;
-        folder = std::filesystem::temp_directory_path()
-            / ("zelivornata_windows_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        settings = folder / "mirvane.ini";
-    }
-    void TearDown() override
-    {
-        h.reset();
-        std::filesystem::remove_all(folder);
-    }
+    void TearDown() override { h.reset(); }
 
     void start()
     {
@@ -64,12 +50,9 @@ protected:
     bool active(rt::Form& form) { return h->runtime().active_form() == &form; }
     bool running(rt::Control& timer) const { return h->runtime().timers().armed(timer); }
 
-    void write_settings(std::string const& bytes)
-    {
-        std::ofstream(settings, std::ios::binary | std::ios::trunc) << bytes;
-    }
+    void write_settings(std::string const& bytes) { folder.write("mirvane.ini", bytes); }
 
-    std::filesystem::path folder;
-    std::filesystem::path settings;
+    TestFolder folder;
+    std::filesystem::path const settings { folder / "mirvane.ini" };
     std::unique_ptr<rt::Headless> h;
 };

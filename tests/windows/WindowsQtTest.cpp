@@ -1,10 +1,8 @@
-#include "assets/assets.h"
+#include "OnScreen.h"
 #include "main_window/MirvaneFRM.h"
-#include "runtime/qt/QtFrontEnd.h"
 #include "windows/HelpFRM.h"
 #include "windows/SexForm.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -15,33 +13,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
 // The program from its start dialog on the real Qt front end, in a folder of its own.
-struct StartDialogOnScreen : testing::Test {
-    void SetUp() override
-    {
-        folder = std::filesystem::temp_directory_path() / ("zelivornata_windows_qt_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        front_end.runtime().set_app_path(folder.string());
-        front_end.runtime().start<SexForm>();
-        window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
+struct StartDialogOnScreen : OnScreen<SexForm> {
     SexForm& dialog() { return *front_end.runtime().loaded_form<SexForm>(); }
     QWidget* window() { return front_end.window_of(dialog()); }
     QPushButton* button(rt::Control& control) { return static_cast<QPushButton*>(front_end.widget_of(control)); }
-
-    static inline int argc = 1;
-    static inline char name[] = "windows_qt_test";
-    static inline char* argv[] = { name, nullptr };
-    std::filesystem::path folder;
-    rt::QtFrontEnd front_end { argc, argv };
 };
 
 // Pixels of the caption's colour inside the button's edge: the caption is drawn
@@ -105,14 +84,4 @@ TEST_F(StartDialogOnScreen, ManOpensTheMainWindowForAMan)
     EXPECT_EQ(front_end.runtime().module<MirvaneMDL>().UserSex, 0);
     EXPECT_EQ(main_window->menuBar()->actions().at(0)->text(), QString::fromUtf8("&Гадатель"));
     EXPECT_TRUE(std::filesystem::exists(folder / "mirvane.ini"));
-}
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    init_assets();
-    return RUN_ALL_TESTS();
 }

@@ -12,7 +12,7 @@ Headless::Headless(std::string app_path, double start_seconds_since_midnight)
 
 Headless::~Headless() = default;
 
-Control* Headless::step()
+Control const* Headless::step()
 {
     auto const due = m_runtime.next_timer_due();
     if (!due || m_runtime.ended())

@@ -43,8 +43,9 @@ public:
     // Virtual time in milliseconds since the start.
     std::int64_t now() const { return m_now; }
     // Delivers the next tick, moving the clock to its due time; the timer that
-    // ticked, or nullptr when no timer runs.
-    Control* step();
+    // ticked (to compare with, it may be gone with its window), or nullptr when
+    // no timer runs.
+    Control const* step();
     // Lets ms pass, delivering every tick that falls due, one at a time.
     void advance(std::int64_t ms);
     // Lets ms pass with the event loop held up, then serves it.

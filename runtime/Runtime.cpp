@@ -43,12 +43,16 @@ void Runtime::load(std::type_index type, std::unique_ptr<Form> owned)
     form.finish_definition();
     form.m_loaded = true;
     m_front_end.form_created(form);
+    form.Form_Load();
+    // Timers enabled in the definition tick from the end of the load on: not
+    // while a message box of Form_Load is open, for a window not yet shown.
+    if (!form.loaded())
+        return;
     for (Control* c : form.controls()) {
-        if (c->kind() == Kind::Timer && c->enabled())
+        if (c->kind() == Kind::Timer && c->enabled() && !m_timers.armed(*c))
             m_timers.arm(*c, m_front_end.now_ms());
     }
     m_front_end.timers_changed();
-    form.Form_Load();
 }
 
 void Runtime::show(Form& form)
@@ -339,7 +343,7 @@ void Runtime::window_state_changed(Form& form, int state)
         form.set_window_state(state);
 }
 
-Control* Runtime::run_one_due_timer()
+Control const* Runtime::run_one_due_timer()
 {
     if (m_ended)
         return nullptr;

@@ -71,8 +71,10 @@ public:
     void focus(Control&); // the user moved the focus
     void window_state_changed(Form&, int state);
     void run_due_timers();
-    // Delivers the one earliest tick due by now; the timer it ticked, or nullptr.
-    Control* run_one_due_timer();
+    // Delivers the one earliest tick due by now; the timer it ticked, or
+    // nullptr. The tick may have unloaded the timer's window: the pointer only
+    // tells which timer it was.
+    Control const* run_one_due_timer();
     std::optional<std::int64_t> next_timer_due() const { return m_timers.next_due(); }
     TimerScheduler const& timers() const { return m_timers; }
 

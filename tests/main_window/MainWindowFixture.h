@@ -30,7 +30,7 @@ protected:
     void tick(rt::Control& timer, int times = 1)
     {
         for (int guard = 0; times > 0 && guard < 1000000; ++guard) {
-            rt::Control* ticked = h->step();
+            rt::Control const* ticked = h->step();
             ASSERT_NE(ticked, nullptr) << "no timer runs";
             if (ticked == &timer)
                 --times;

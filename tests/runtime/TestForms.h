@@ -73,6 +73,18 @@ struct FirstForm : rt::Form {
     bool refuse_unload { false };
 };
 
+// A window whose timer runs from its definition on, and whose load asks the
+// user something first.
+struct TickingForm : rt::Form {
+    explicit TickingForm(rt::Runtime& rt)
+        : Form(rt, "TickingForm", rt::form_window().caption("Ticking").client_size(1000, 1000))
+    {
+        Timer1.on_timer = [this] { module<Journal>().events.push_back("TickingForm.Timer1"); };
+    }
+    RT_CONTROL(Timer1, rt::timer(10, true));
+    void Form_Load() override { MsgBox("Загрузка", 64, "Ticking"); }
+};
+
 // A window without controls: it holds the focus itself.
 struct BareForm : rt::Form {
     explicit BareForm(rt::Runtime& rt)

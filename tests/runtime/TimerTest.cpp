@@ -132,3 +132,15 @@ TEST_F(Timers, TimerDoesNotReenterItsOwnProcedureDuringAMessageBox)
     h.advance(30);
     EXPECT_EQ(deepest, 1);
 }
+
+TEST(DefinitionTimers, TickFromTheEndOfTheLoadOn)
+{
+    rt::Headless h;
+    h.on_message_box = [&](auto const&) { h.advance(100); };
+    h.start<TickingForm>();
+    auto& events = h.runtime().module<Journal>().events;
+    EXPECT_TRUE(events.empty()) << "no tick while the load's message box was open";
+    EXPECT_EQ(h.now(), 100);
+    EXPECT_EQ(h.step(), &h.form<TickingForm>().Timer1);
+    EXPECT_EQ(h.now(), 110);
+}

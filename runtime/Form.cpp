@@ -166,45 +166,34 @@ std::string Form::app_path() const { return m_runtime.app_path(); }
 ControlArray::ControlArray(Form& owner, std::string_view name, ArrayDefinition const& definition)
     : m_name(name)
 {
-    for (auto const& [index, element] : definition)
-        m_elements.push_back(std::make_unique<Control>(owner, name, element, index));
-    if (m_elements.empty())
+    auto const [lowest, highest] = std::minmax_element(
+        definition.begin(), definition.end(), [](auto const& a, auto const& b) { return a.first < b.first; });
+    if (lowest == definition.end())
         return;
-    m_lbound = lbound();
-    m_by_index.resize(static_cast<std::size_t>(ubound() - m_lbound + 1), nullptr);
-    for (auto const& element : m_elements)
-        m_by_index[static_cast<std::size_t>(element->index() - m_lbound)] = element.get();
+    m_lbound = lowest->first;
+    m_by_index.resize(static_cast<std::size_t>(highest->first - m_lbound + 1), nullptr);
+    for (auto const& [index, element] : definition) {
+        m_elements.push_back(std::make_unique<Control>(owner, name, element, index));
+        m_by_index[static_cast<std::size_t>(index - m_lbound)] = m_elements.back().get();
+    }
+}
+
+Control* ControlArray::at(int index) const
+{
+    auto const offset = static_cast<std::size_t>(index - m_lbound);
+    return index >= m_lbound && offset < m_by_index.size() ? m_by_index[offset] : nullptr;
 }
 
 Control& ControlArray::operator()(int index) const
 {
-    auto const offset = static_cast<std::size_t>(index - m_lbound);
-    if (index >= m_lbound && offset < m_by_index.size() && m_by_index[offset])
-        return *m_by_index[offset];
+    if (Control* element = at(index))
+        return *element;
     throw RuntimeError(340, "Control array element " + std::to_string(index) + " of " + m_name + " doesn't exist");
 }
 
-bool ControlArray::contains(int index) const
-{
-    auto const offset = static_cast<std::size_t>(index - m_lbound);
-    return index >= m_lbound && offset < m_by_index.size() && m_by_index[offset];
-}
+bool ControlArray::contains(int index) const { return at(index) != nullptr; }
 
-int ControlArray::lbound() const
-{
-    int result = m_elements.front()->index();
-    for (auto const& e : m_elements)
-        result = std::min(result, e->index());
-    return result;
-}
-
-int ControlArray::ubound() const
-{
-    int result = m_elements.front()->index();
-    for (auto const& e : m_elements)
-        result = std::max(result, e->index());
-    return result;
-}
+int ControlArray::ubound() const { return m_lbound + static_cast<int>(m_by_index.size()) - 1; }
 
 std::vector<Control*> ControlArray::elements() const
 {

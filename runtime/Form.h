@@ -103,7 +103,7 @@ public:
 
     Control& operator()(int index) const;
     bool contains(int index) const;
-    int lbound() const;
+    int lbound() const { return m_lbound; }
     int ubound() const;
     int count() const { return static_cast<int>(m_elements.size()); }
     std::vector<Control*> elements() const;
@@ -119,6 +119,8 @@ public:
     }
 
 private:
+    Control* at(int index) const;
+
     std::string m_name;
     std::vector<std::unique_ptr<Control>> m_elements;
     // Element lookup by index - lbound; event procedures index arrays on every tick.

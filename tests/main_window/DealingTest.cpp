@@ -98,9 +98,7 @@ TEST_F(DealingTest, RevealTakesTheCardThePickCounterStandsOn)
         EXPECT_EQ(w.Deck[static_cast<std::size_t>(i)], i < 10 ? i : i + 1) << i;
     EXPECT_EQ(w.Deck[35], 35) << "position 35 is left behind the pack";
     // The place now lies in front of its marker.
-    auto const stack = w.stacking(nullptr);
-    auto rank = [&](rt::Control const& c) { return std::find(stack.begin(), stack.end(), &c) - stack.begin(); };
-    EXPECT_GT(rank(w.Расклад(0)), rank(w.Shape1(0)));
+    EXPECT_GT(stack_rank(w.Расклад(0)), stack_rank(w.Shape1(0)));
 }
 
 TEST_F(DealingTest, LastPositionIsDealtWithoutShifting)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 // A run of the program in a folder of its own, with the main window opened
@@ -35,6 +36,12 @@ protected:
             if (ticked == &timer)
                 --times;
         }
+    }
+    // Where a control of the table lies in the stacking order: higher is in front.
+    long stack_rank(rt::Control const& control)
+    {
+        auto const stack = main().stacking(nullptr);
+        return std::find(stack.begin(), stack.end(), &control) - stack.begin();
     }
     bool running(rt::Control& timer) const { return h->runtime().timers().armed(timer); }
     // Draws a card and waits until the button is given back.

@@ -106,17 +106,15 @@ TEST_F(MainWindowTest, StackingPutsMarkersBeforePlacesAndBacksBeforeBoth)
 {
     start();
     auto& w = main();
-    auto const stack = w.stacking(nullptr);
-    auto rank = [&](rt::Control const& c) { return std::find(stack.begin(), stack.end(), &c) - stack.begin(); };
     for (int p = 0; p <= 8; ++p) {
         int const marker = MirvaneFRMDefinition::places[p].marker;
-        EXPECT_GT(rank(w.Shape1(marker)), rank(w.Расклад(p))) << "the marker of place " << p << " shows";
+        EXPECT_GT(stack_rank(w.Shape1(marker)), stack_rank(w.Расклад(p))) << "the marker of place " << p << " shows";
         for (int i = 0; i <= 35; ++i)
-            EXPECT_GT(rank(w.Рубашка(i)), rank(w.Расклад(p)));
+            EXPECT_GT(stack_rank(w.Рубашка(i)), stack_rank(w.Расклад(p)));
     }
     for (int i = 0; i < 35; ++i)
-        EXPECT_GT(rank(w.Рубашка(i)), rank(w.Рубашка(i + 1))) << "a lower-numbered back lies in front";
-    EXPECT_GT(rank(w.Command1), rank(w.Рубашка(0))) << "windowed controls lie above graphical ones";
+        EXPECT_GT(stack_rank(w.Рубашка(i)), stack_rank(w.Рубашка(i + 1))) << "a lower-numbered back lies in front";
+    EXPECT_GT(stack_rank(w.Command1), stack_rank(w.Рубашка(0))) << "windowed controls lie above graphical ones";
 }
 
 TEST_F(MainWindowTest, MarkersSitInsideTheirPlaces)

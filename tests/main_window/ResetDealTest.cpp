@@ -62,12 +62,10 @@ TEST_F(MainWindowTest, ResetInTheMiddleOfAFlightRestoresTheTable)
         EXPECT_FLOAT_EQ(w.Рубашка(i).left(), pile_layout::position_of(i).left) << i;
         EXPECT_FLOAT_EQ(w.Рубашка(i).top(), pile_layout::position_of(i).top) << i;
     }
-    auto const stack = w.stacking(nullptr);
-    auto rank = [&](rt::Control const& c) { return std::find(stack.begin(), stack.end(), &c) - stack.begin(); };
     for (int p = 0; p <= 8; ++p) {
         EXPECT_FALSE(w.Расклад(p).picture()) << p;
         EXPECT_EQ(w.Расклад(p).tool_tip_text(), "") << p;
-        EXPECT_GT(rank(w.Shape1(MirvaneFRMDefinition::places[p].marker)), rank(w.Расклад(p)))
+        EXPECT_GT(stack_rank(w.Shape1(MirvaneFRMDefinition::places[p].marker)), stack_rank(w.Расклад(p)))
             << "every emptied place shows its marker again";
     }
     EXPECT_EQ(w.Command1.caption(), "Начать\rсдачу");

@@ -374,19 +374,20 @@ namespace {
         }
     }
 
-} // namespace
-
-QSize card_back_size(int design)
-{
-    switch (design) {
-    case 1:
-        return { 67, 92 };
-    case 2:
-        return { 66, 91 };
-    default:
-        return { 67, 94 };
+    // The back designs come in slightly different sizes; design i has the size the main window expects of it.
+    QSize card_back_size(int design)
+    {
+        switch (design) {
+        case 1:
+            return { 67, 92 };
+        case 2:
+            return { 66, 91 };
+        default:
+            return { 67, 94 };
+        }
     }
-}
+
+} // namespace
 
 QImage draw_card_back(int design)
 {

@@ -7,6 +7,8 @@
 #include <QPainterPath>
 
 #include <array>
+#include <initializer_list>
+#include <iterator>
 #include <vector>
 
 namespace pictures {
@@ -100,12 +102,12 @@ namespace {
         painter.drawEllipse(QPointF(centre_x, centre_y), 24.0, 24.0);
         painter.setPen(QPen(ink, 0.6));
         painter.drawEllipse(QPointF(centre_x, centre_y), 21.5, 21.5);
+        painter.setBrush(ink);
+        painter.setPen(Qt::NoPen);
         for (int i = 0; i < 16; ++i) {
             painter.save();
             painter.translate(centre_x, centre_y);
             painter.rotate(i * 22.5);
-            painter.setBrush(ink);
-            painter.setPen(Qt::NoPen);
             painter.drawEllipse(QPointF(0.0, -22.75), 0.9, 0.9);
             painter.restore();
         }
@@ -131,12 +133,27 @@ namespace {
         painter.restore();
     }
 
+    // A closed outline symmetric about the card's centre line. `left_half` runs from the outline's start to the
+    // centre line, each point given as its distance left of the centre line and its height; the right half
+    // returns through the mirror images.
+    QPainterPath mirrored_outline(std::initializer_list<QPointF> left_half)
+    {
+        QPainterPath path;
+        path.moveTo(centre_x - left_half.begin()->x(), left_half.begin()->y());
+        for (auto point = std::next(left_half.begin()); point != left_half.end(); ++point)
+            path.lineTo(centre_x - point->x(), point->y());
+        for (auto point = std::next(std::rbegin(left_half)); point != std::rend(left_half); ++point)
+            path.lineTo(centre_x + point->x(), point->y());
+        path.closeSubpath();
+        return path;
+    }
+
     // One half of a double-ended court figure, drawn for the upper half of the frame; the lower half is the
     // same drawing turned through 180 degrees.
     void draw_court_half(QPainter& painter, Court court, Suit suit)
     {
         constexpr double cx = centre_x;
-        const bool red = suit == Suit::Diamonds || suit == Suit::Hearts;
+        const bool red = is_red(suit);
         const QColor robe = red ? QColor(200, 28, 38) : QColor(36, 58, 150);
         const QColor robe_dark = robe.darker(150);
         const QColor gold(240, 188, 28);
@@ -166,14 +183,9 @@ namespace {
         painter.setPen(QPen(robe_dark, 0.8));
         painter.drawLine(QPointF(cx - 9.0, 34.0), QPointF(cx - 10.0, 46.0));
         painter.drawLine(QPointF(cx + 9.0, 34.0), QPointF(cx + 10.0, 46.0));
-        QPainterPath collar;
-        collar.moveTo(cx - 7.0, 30.0);
-        collar.lineTo(cx, 38.0);
-        collar.lineTo(cx + 7.0, 30.0);
-        collar.closeSubpath();
         painter.setPen(line);
         painter.setBrush(court == Court::Jack ? QColor(250, 250, 250) : gold);
-        painter.drawPath(collar);
+        painter.drawPath(mirrored_outline({ { 7.0, 30.0 }, { 0.0, 38.0 } }));
         if (court == Court::King) {
             // An ermine cape over the shoulders.
             QPainterPath cape;
@@ -224,35 +236,17 @@ namespace {
             painter.setPen(line);
             painter.setBrush(QColor(120, 72, 36));
             painter.drawPath(beard);
-            QPainterPath crown;
-            crown.moveTo(cx - 6.0, 17.5);
-            crown.lineTo(cx - 7.0, 9.5);
-            crown.lineTo(cx - 3.5, 13.5);
-            crown.lineTo(cx, 8.0);
-            crown.lineTo(cx + 3.5, 13.5);
-            crown.lineTo(cx + 7.0, 9.5);
-            crown.lineTo(cx + 6.0, 17.5);
-            crown.closeSubpath();
             painter.setBrush(gold);
-            painter.drawPath(crown);
+            painter.drawPath(mirrored_outline({ { 6.0, 17.5 }, { 7.0, 9.5 }, { 3.5, 13.5 }, { 0.0, 8.0 } }));
             painter.setPen(Qt::NoPen);
             painter.setBrush(QColor(200, 20, 30));
             painter.drawEllipse(QPointF(cx, 15.3), 1.2, 1.2);
             break;
         }
         case Court::Queen: {
-            QPainterPath tiara;
-            tiara.moveTo(cx - 5.0, 16.5);
-            tiara.lineTo(cx - 5.5, 12.5);
-            tiara.lineTo(cx - 2.7, 14.5);
-            tiara.lineTo(cx, 11.0);
-            tiara.lineTo(cx + 2.7, 14.5);
-            tiara.lineTo(cx + 5.5, 12.5);
-            tiara.lineTo(cx + 5.0, 16.5);
-            tiara.closeSubpath();
             painter.setPen(line);
             painter.setBrush(gold);
-            painter.drawPath(tiara);
+            painter.drawPath(mirrored_outline({ { 5.0, 16.5 }, { 5.5, 12.5 }, { 2.7, 14.5 }, { 0.0, 11.0 } }));
             painter.setPen(Qt::NoPen);
             painter.setBrush(QColor(40, 120, 220));
             painter.drawEllipse(QPointF(cx, 15.0), 0.9, 0.9);

@@ -31,8 +31,6 @@ namespace {
         {
             if (m_bits > 0)
                 m_bytes.append(static_cast<char>(m_buffer & 0xff));
-            m_buffer = 0;
-            m_bits = 0;
             return m_bytes;
         }
 

@@ -1,7 +1,5 @@
 #include "icon_encoder.h"
 
-#include <QtEndian>
-
 namespace pictures {
 
 namespace {

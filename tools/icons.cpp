@@ -8,6 +8,8 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
+#include <iterator>
 
 namespace pictures {
 
@@ -71,18 +73,27 @@ namespace {
         return icon;
     }
 
-    QPainterPath arrow_right_shape()
+    QPainterPath polygon(std::initializer_list<QPointF> corners)
     {
         QPainterPath path;
-        path.moveTo(3.0, 12.5);
-        path.lineTo(17.0, 12.5);
-        path.lineTo(17.0, 5.0);
-        path.lineTo(29.0, 16.0);
-        path.lineTo(17.0, 27.0);
-        path.lineTo(17.0, 19.5);
-        path.lineTo(3.0, 19.5);
+        path.moveTo(*corners.begin());
+        for (auto corner = std::next(corners.begin()); corner != corners.end(); ++corner)
+            path.lineTo(*corner);
         path.closeSubpath();
         return path;
+    }
+
+    // A red heart filling `box`, edged in maroon `edge` wide, in units of the box.
+    void draw_edged_heart(QPainter& painter, const QRectF& box, double edge)
+    {
+        painter.save();
+        painter.translate(box.topLeft());
+        painter.scale(box.width(), box.height());
+        const QPainterPath heart = suit_shape(Suit::Hearts);
+        painter.fillPath(heart, red);
+        painter.setPen(QPen(maroon, edge));
+        painter.drawPath(heart);
+        painter.restore();
     }
 
     QImage draw_arrow(int size, double angle)
@@ -91,7 +102,9 @@ namespace {
             painter.translate(16.0, 16.0);
             painter.rotate(angle);
             painter.translate(-16.0, -16.0);
-            painter.fillPath(arrow_right_shape(), black);
+            painter.fillPath(polygon({ { 3.0, 12.5 }, { 17.0, 12.5 }, { 17.0, 5.0 }, { 29.0, 16.0 }, { 17.0, 27.0 },
+                                 { 17.0, 19.5 }, { 3.0, 19.5 } }),
+                black);
         });
     }
 
@@ -194,12 +207,7 @@ QImage draw_info_icon(int size)
     return render_icon(size, [](QPainter& painter, double pixel) {
         QPainterPath bubble;
         bubble.addRoundedRect(QRectF(2.0, 2.0, 28.0, 21.0), 9.0, 8.0);
-        QPainterPath tail;
-        tail.moveTo(8.0, 19.0);
-        tail.lineTo(5.0, 30.0);
-        tail.lineTo(16.0, 21.0);
-        tail.closeSubpath();
-        bubble = bubble.united(tail);
+        bubble = bubble.united(polygon({ { 8.0, 19.0 }, { 5.0, 30.0 }, { 16.0, 21.0 } }));
         painter.fillPath(bubble, white);
         painter.setPen(QPen(black, pixel * 1.2));
         painter.drawPath(bubble);
@@ -216,12 +224,7 @@ QImage draw_info_icon(int size)
 QImage draw_heart_icon(int size)
 {
     return render_icon(size, [](QPainter& painter, double pixel) {
-        painter.translate(2.0, 3.0);
-        painter.scale(28.0, 26.0);
-        const QPainterPath heart = suit_shape(Suit::Hearts);
-        painter.fillPath(heart, red);
-        painter.setPen(QPen(maroon, pixel * 1.2 / 27.0));
-        painter.drawPath(heart);
+        draw_edged_heart(painter, QRectF(2.0, 3.0, 28.0, 26.0), pixel * 1.2 / 27.0);
     });
 }
 
@@ -229,15 +232,9 @@ QImage draw_book_icon(int size)
 {
     return render_icon(size, [](QPainter& painter, double pixel) {
         const double line = pixel * 1.1;
-        QPainterPath cover;
-        cover.moveTo(16.0, 28.0);
-        cover.lineTo(1.0, 25.0);
-        cover.lineTo(1.0, 10.0);
-        cover.lineTo(16.0, 13.0);
-        cover.lineTo(31.0, 10.0);
-        cover.lineTo(31.0, 25.0);
-        cover.closeSubpath();
-        painter.fillPath(cover, maroon);
+        painter.fillPath(
+            polygon({ { 16.0, 28.0 }, { 1.0, 25.0 }, { 1.0, 10.0 }, { 16.0, 13.0 }, { 31.0, 10.0 }, { 31.0, 25.0 } }),
+            maroon);
 
         auto page = [](double side) {
             QPainterPath path;
@@ -284,24 +281,12 @@ QImage draw_book_icon(int size)
 
 QImage draw_pointer_icon(QPoint tip, PointerBadge badge)
 {
-    QImage icon;
-    if (badge == PointerBadge::None) {
-        icon = QImage(32, 32, QImage::Format_ARGB32);
-        icon.fill(Qt::transparent);
-    } else {
-        icon = render_icon(32, [badge](QPainter& painter, double pixel) {
-            const Suit suit = badge == PointerBadge::Heart ? Suit::Hearts : Suit::Spades;
-            const QRectF box
-                = badge == PointerBadge::Heart ? QRectF(18.0, 18.0, 13.0, 12.0) : QRectF(18.5, 17.0, 12.0, 14.0);
-            draw_suit(painter, suit, box, badge == PointerBadge::Heart ? red : black);
-            if (badge == PointerBadge::Heart) {
-                painter.translate(box.topLeft());
-                painter.scale(box.width(), box.height());
-                painter.setPen(QPen(maroon, pixel / box.width()));
-                painter.drawPath(suit_shape(suit));
-            }
-        });
-    }
+    QImage icon = render_icon(32, [badge](QPainter& painter, double pixel) {
+        if (badge == PointerBadge::Heart)
+            draw_edged_heart(painter, QRectF(18.0, 18.0, 13.0, 12.0), pixel / 13.0);
+        else if (badge == PointerBadge::Spade)
+            draw_suit(painter, Suit::Spades, QRectF(18.5, 17.0, 12.0, 14.0), black);
+    });
 
     for (std::size_t row = 0; row < pointer_rows.size(); ++row) {
         const QByteArray pixels(pointer_rows[row]);

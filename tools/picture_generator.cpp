@@ -82,7 +82,7 @@ std::vector<Picture> main_window_pictures()
         { QStringLiteral("main_window/info.ico"), encode_icon({ draw_info_icon(32), draw_info_icon(16) }) });
     pictures.push_back(
         { QStringLiteral("main_window/heart.ico"), encode_icon({ draw_heart_icon(32), draw_heart_icon(16) }) });
-    pictures.push_back({ QStringLiteral("main_window/smiley.bmp"), bitmap(draw_smiley(banner_ground)) });
+    pictures.push_back({ QStringLiteral("main_window/smiley.bmp"), bitmap(draw_smiley()) });
 
     struct Banner {
         const char* file;
@@ -179,9 +179,7 @@ bool write_contact_sheet(const QString& path, const std::vector<Picture>& pictur
     int x = margin;
     int y = margin;
     int row_height = 0;
-    QString previous_folder;
-    for (std::size_t i = 0; i < tiles.size(); ++i) {
-        Tile& tile = tiles[i];
+    for (Tile& tile : tiles) {
         const int width = std::max(tile.image.width(), 120);
         if (x + width > sheet_width - margin) {
             x = margin;

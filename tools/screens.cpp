@@ -161,16 +161,17 @@ namespace {
 QImage draw_banner(QSize size, const QColor& ink, bool italic, const BannerText& text)
 {
     // The largest size at which the whole line fits the bitmap with a small margin.
-    int pixel_size = 40;
     QFont font;
+    double text_advance = 0.0;
     double gap = 0.0;
     double advance = 0.0;
     QRectF ink_box;
-    for (; pixel_size > 6; --pixel_size) {
+    for (int pixel_size = 40; pixel_size > 6; --pixel_size) {
         font = banner_font(pixel_size, italic);
         const QFontMetricsF metrics(font);
+        text_advance = metrics.horizontalAdvance(text.text);
         gap = text.tail.isEmpty() ? 0.0 : pixel_size * 1.2;
-        advance = metrics.horizontalAdvance(text.text) + gap + metrics.horizontalAdvance(text.tail);
+        advance = text_advance + gap + metrics.horizontalAdvance(text.tail);
         ink_box = metrics.tightBoundingRect(text.text + text.tail);
         if (advance <= size.width() - 8.0 && ink_box.height() <= size.height() - 4.0)
             break;
@@ -186,27 +187,25 @@ QImage draw_banner(QSize size, const QColor& ink, bool italic, const BannerText&
     const double baseline = std::round((size.height() - ink_box.height()) / 2.0 - ink_box.top());
     const double left = std::round((size.width() - advance) / 2.0);
     painter.drawText(QPointF(left, baseline), text.text);
-    if (!text.tail.isEmpty()) {
-        const double tail_left = left + QFontMetricsF(font).horizontalAdvance(text.text) + gap;
-        painter.drawText(QPointF(std::round(tail_left), baseline), text.tail);
-    }
+    if (!text.tail.isEmpty())
+        painter.drawText(QPointF(std::round(left + text_advance + gap), baseline), text.tail);
     painter.end();
     return two_colours(canvas, ink, banner_ground);
 }
 
-QImage draw_smiley(const QColor& ground)
+QImage draw_smiley()
 {
     QImage canvas(30, 35, QImage::Format_RGB32);
-    canvas.fill(ground);
+    canvas.fill(banner_ground);
     QPainter painter(&canvas);
     draw_smiley_face(painter);
     painter.end();
-    return two_colours(canvas, smiley_yellow, ground);
+    return two_colours(canvas, smiley_yellow, banner_ground);
 }
 
 QImage draw_indexed_smiley()
 {
-    const QImage face = draw_smiley(banner_ground);
+    const QImage face = draw_smiley();
     QImage indexed(face.size(), QImage::Format_Indexed8);
     indexed.setColorTable({ banner_ground.rgb(), smiley_yellow.rgb() });
     for (int y = 0; y < face.height(); ++y) {
@@ -221,22 +220,17 @@ QImage draw_plaster_texture()
     constexpr int width = 364;
     constexpr int height = 352;
     struct Octave {
-        int across;
-        int down;
+        PeriodicNoise noise;
         double weight;
     };
     const std::vector<Octave> octaves = {
-        { 5, 5, 0.9 },
-        { 11, 11, 0.5 },
-        { 23, 22, 0.32 },
-        { 45, 44, 0.2 },
-        { 91, 88, 0.12 },
-        { 182, 176, 0.06 },
+        { { 5, 5, 77 }, 0.9 },
+        { { 11, 11, 78 }, 0.5 },
+        { { 23, 22, 79 }, 0.32 },
+        { { 45, 44, 80 }, 0.2 },
+        { { 91, 88, 81 }, 0.12 },
+        { { 182, 176, 82 }, 0.06 },
     };
-    std::vector<PeriodicNoise> layers;
-    std::uint64_t seed = 77;
-    for (const Octave& octave : octaves)
-        layers.emplace_back(octave.across, octave.down, seed++);
     // Trowel patches: flat raised areas with soft edges, the part of the relief that makes it read as plaster.
     const PeriodicNoise patches(13, 12, 991);
     const PeriodicNoise patch_detail(37, 36, 992);
@@ -247,8 +241,8 @@ QImage draw_plaster_texture()
             const double u = static_cast<double>(x) / width;
             const double v = static_cast<double>(y) / height;
             double h = 0.0;
-            for (std::size_t i = 0; i < octaves.size(); ++i)
-                h += octaves[i].weight * layers[i].at(u, v);
+            for (const Octave& octave : octaves)
+                h += octave.weight * octave.noise.at(u, v);
             const double patch = patches.at(u, v) * 0.75 + patch_detail.at(u, v) * 0.25;
             const double t = std::clamp((patch - 0.45) / 0.14, 0.0, 1.0);
             h += 0.6 * t * t * (3.0 - 2.0 * t);

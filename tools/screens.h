@@ -18,8 +18,8 @@ struct BannerText {
 // A two-colour banner: the text in `ink` on banner_ground, no blended pixels.
 QImage draw_banner(QSize size, const QColor& ink, bool italic, const BannerText& text);
 
-// The yellow outlined smiling face, 30 x 35, drawn in yellow on `ground` with no blended pixels.
-QImage draw_smiley(const QColor& ground);
+// The yellow outlined smiling face, 30 x 35, on banner_ground with no blended pixels.
+QImage draw_smiley();
 
 // The same face as an indexed image: index 0 the ground (transparent in the GIF), index 1 yellow.
 QImage draw_indexed_smiley();

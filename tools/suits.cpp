@@ -84,11 +84,9 @@ QPainterPath suit_shape(Suit suit)
     return {};
 }
 
-QColor suit_colour(Suit suit)
-{
-    const bool red = suit == Suit::Diamonds || suit == Suit::Hearts;
-    return red ? QColor(214, 8, 20) : QColor(12, 12, 12);
-}
+bool is_red(Suit suit) { return suit == Suit::Diamonds || suit == Suit::Hearts; }
+
+QColor suit_colour(Suit suit) { return is_red(suit) ? QColor(214, 8, 20) : QColor(12, 12, 12); }
 
 void draw_suit(QPainter& painter, Suit suit, const QRectF& box, const QColor& colour)
 {

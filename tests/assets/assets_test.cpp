@@ -3,7 +3,6 @@
 
 #include "assets.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>

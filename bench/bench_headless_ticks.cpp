@@ -1,8 +1,8 @@
 // The run time's own cost per timer tick, without any window: the headless
 // front end's virtual clock runs five timers (10, 20, 10, 10 and 1000 ms;
-// three of them move a control, as the program's animations do) for about
-// 5 million ticks, as fast as the processor allows. Prints simulated ticks
-// per second of real time. Measure with a Release build.
+// three of them move a control, as the program's animations do, the other two
+// only tick) for about 5 million ticks, as fast as the processor allows.
+// Prints simulated ticks per second of real time. Measure with a Release build.
 
 #include "runtime/Form.h"
 #include "runtime/Headless.h"
@@ -16,8 +16,6 @@ struct BenchForm : rt::Form {
     explicit BenchForm(rt::Runtime& rt)
         : Form(rt, "BenchForm", rt::form_window().caption("Ticks").client_size(9510, 6060))
     {
-        Count10.on_timer = [this] { ++counted; };
-        Count20.on_timer = [this] { ++counted; };
         Pile.on_timer = [this] { step(Back, 700); };
         Banner.on_timer = [this] { step(Strip, 15); };
         Blink.on_timer = [this] { step(Smiley, 440); };
@@ -36,7 +34,6 @@ struct BenchForm : rt::Form {
         float const left = control.left() + by;
         control.set_left(left > 9000 ? 0 : left);
     }
-    long counted { 0 };
 };
 
 }
@@ -52,7 +49,8 @@ int main()
     auto count = [&](std::function<void()>& handler) {
         handler = [&ticks, inner = handler] {
             ++ticks;
-            inner();
+            if (inner)
+                inner();
         };
     };
     for (rt::Control* timer : { &form.Count10, &form.Count20, &form.Pile, &form.Banner, &form.Blink })

@@ -55,13 +55,12 @@ QPixmap const& ButtonWidget::current_picture() const
 void ButtonWidget::paint_edge(QPainter& painter, bool down) const
 {
     QPalette const& p = palette();
-    QRect const r = rect().adjusted(0, 0, -1, -1);
     if (down) {
-        draw_edge(painter, r, p.color(QPalette::Shadow), p.color(QPalette::Light));
-        draw_edge(painter, r.adjusted(1, 1, -1, -1), p.color(QPalette::Dark), p.color(QPalette::Midlight));
+        draw_edge(painter, rect(), p.color(QPalette::Shadow), p.color(QPalette::Light), p.color(QPalette::Dark),
+            p.color(QPalette::Midlight));
     } else {
-        draw_edge(painter, r, p.color(QPalette::Light), p.color(QPalette::Shadow));
-        draw_edge(painter, r.adjusted(1, 1, -1, -1), p.color(QPalette::Midlight), p.color(QPalette::Dark));
+        draw_edge(painter, rect(), p.color(QPalette::Light), p.color(QPalette::Shadow), p.color(QPalette::Midlight),
+            p.color(QPalette::Dark));
     }
 }
 

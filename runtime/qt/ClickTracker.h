@@ -1,22 +1,26 @@
 #pragma once
 
-#include <QMouseEvent>
-#include <QWidget>
+#include <QObject>
+
+class QWidget;
 
 namespace rt::qt {
 
-// A click is a press and a release of the left button, both on the widget:
-// a press dragged off the widget and released elsewhere clicks nothing.
-class ClickTracker {
+// Watches a widget's mouse buttons for clicks. A click is a press and a release
+// of the left button, both on the widget: a press dragged off the widget and
+// released elsewhere clicks nothing. The buttons stop here: neither the widget
+// nor the one beneath it sees them.
+class ClickTracker : public QObject {
+    Q_OBJECT
 public:
-    void press(QMouseEvent const& event) { m_pressed = event.button() == Qt::LeftButton; }
-    bool release(QMouseEvent const& event, QWidget const& widget)
-    {
-        bool const click
-            = m_pressed && event.button() == Qt::LeftButton && widget.rect().contains(event.position().toPoint());
-        m_pressed = false;
-        return click;
-    }
+    // A child of widget, gone with it.
+    explicit ClickTracker(QWidget* widget);
+
+signals:
+    void clicked();
+
+protected:
+    bool eventFilter(QObject*, QEvent*) override;
 
 private:
     bool m_pressed { false };

@@ -129,14 +129,20 @@ int qt_key_of(Key key)
     return 0;
 }
 
-void draw_edge(QPainter& painter, QRect box, QColor top_left, QColor bottom_right)
+void draw_edge(QPainter& painter, QRect bounds, QColor outer_top_left, QColor outer_bottom_right, QColor inner_top_left,
+    QColor inner_bottom_right)
 {
-    painter.setPen(top_left);
-    painter.drawLine(box.topLeft(), box.topRight());
-    painter.drawLine(box.topLeft(), box.bottomLeft());
-    painter.setPen(bottom_right);
-    painter.drawLine(box.bottomLeft(), box.bottomRight());
-    painter.drawLine(box.topRight(), box.bottomRight());
+    auto ring = [&painter](QRect box, QColor top_left, QColor bottom_right) {
+        painter.setPen(top_left);
+        painter.drawLine(box.topLeft(), box.topRight());
+        painter.drawLine(box.topLeft(), box.bottomLeft());
+        painter.setPen(bottom_right);
+        painter.drawLine(box.bottomLeft(), box.bottomRight());
+        painter.drawLine(box.topRight(), box.bottomRight());
+    };
+    QRect const outer = bounds.adjusted(0, 0, -1, -1);
+    ring(outer, outer_top_left, outer_bottom_right);
+    ring(outer.adjusted(1, 1, -1, -1), inner_top_left, inner_bottom_right);
 }
 
 }

@@ -31,9 +31,10 @@ QString to_qstring(std::string const&);
 // Captions break lines at CR LF and at a lone CR alike.
 QString caption_text(std::string const&);
 
-// One pixel of a 3-D edge around box: light or dark on its top and left sides,
-// the other colour on its bottom and right sides.
-void draw_edge(QPainter&, QRect box, QColor top_left, QColor bottom_right);
+// A 3-D edge two pixels wide, just inside bounds: each ring light or dark on
+// its top and left sides, the other colour on its bottom and right sides.
+void draw_edge(QPainter&, QRect bounds, QColor outer_top_left, QColor outer_bottom_right, QColor inner_top_left,
+    QColor inner_bottom_right);
 
 // Keys the run time knows; nothing for the others (Shift alone, arrows ...).
 std::optional<KeyStroke> key_stroke_of(QKeyEvent const&);

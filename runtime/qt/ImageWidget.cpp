@@ -33,7 +33,6 @@ void ImageWidget::set_border(bool border)
     if (border == m_border)
         return;
     m_border = border;
-    m_scaled = {};
     update();
 }
 
@@ -41,10 +40,11 @@ QRect ImageWidget::inner() const { return m_border ? rect().adjusted(1, 1, -1, -
 
 QPixmap const& ImageWidget::shown()
 {
-    if (!m_stretch || m_picture.isNull() || m_picture.size() == inner().size())
+    QSize const size = inner().size();
+    if (!m_stretch || m_picture.isNull() || m_picture.size() == size)
         return m_picture;
-    if (m_scaled.size() != inner().size() && !inner().isEmpty())
-        m_scaled = m_picture.scaled(inner().size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (m_scaled.size() != size && !size.isEmpty())
+        m_scaled = m_picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return m_scaled;
 }
 
@@ -60,20 +60,6 @@ void ImageWidget::paintEvent(QPaintEvent*)
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-}
-
-void ImageWidget::resizeEvent(QResizeEvent* event)
-{
-    QLabel::resizeEvent(event);
-    m_scaled = {};
-}
-
-void ImageWidget::mousePressEvent(QMouseEvent* event) { m_click.press(*event); }
-
-void ImageWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_click.release(*event, *this))
-        emit clicked();
 }
 
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ClickTracker.h"
-
 #include <QLabel>
 #include <QPixmap>
 
@@ -21,14 +19,8 @@ public:
     // A single-line flat frame around the picture.
     void set_border(bool);
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent*) override;
-    void resizeEvent(QResizeEvent*) override;
-    void mousePressEvent(QMouseEvent*) override;
-    void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
     QRect inner() const;
@@ -36,11 +28,11 @@ private:
 
     QPixmap m_picture;
     // The stretched picture, scaled once for the current size rather than on
-    // every paint: the pile animation repaints many images each tick.
+    // every paint: the pile animation repaints many images each tick. Scaled
+    // again when the picture changes, or when a paint finds its size stale.
     QPixmap m_scaled;
     bool m_stretch { false };
     bool m_border { false };
-    ClickTracker m_click;
 };
 
 }

@@ -20,12 +20,4 @@ void LabelWidget::set_border(bool border)
     setLineWidth(1);
 }
 
-void LabelWidget::mousePressEvent(QMouseEvent* event) { m_click.press(*event); }
-
-void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_click.release(*event, *this))
-        emit clicked();
-}
-
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ClickTracker.h"
-
 #include <QLabel>
 
 namespace rt::qt {
@@ -15,16 +13,6 @@ public:
 
     void set_transparent(bool);
     void set_border(bool);
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent*) override;
-    void mouseReleaseEvent(QMouseEvent*) override;
-
-private:
-    ClickTracker m_click;
 };
 
 }

@@ -13,7 +13,6 @@ PictureBoxWidget::PictureBoxWidget(QWidget* parent)
     , m_surface(new Surface(this))
 {
     setFocusPolicy(Qt::StrongFocus);
-    connect(m_surface, &Surface::clicked, this, &PictureBoxWidget::clicked);
 }
 
 void PictureBoxWidget::set_border(bool border)
@@ -24,10 +23,6 @@ void PictureBoxWidget::set_border(bool border)
     place_surface();
     update();
 }
-
-void PictureBoxWidget::set_back_color(QColor color) { m_surface->set_back_color(color); }
-
-void PictureBoxWidget::set_picture(QPixmap const& picture) { m_surface->set_picture(picture); }
 
 void PictureBoxWidget::place_surface()
 {
@@ -44,9 +39,8 @@ void PictureBoxWidget::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     QPalette const& p = palette();
-    QRect const r = rect().adjusted(0, 0, -1, -1);
-    draw_edge(painter, r, p.color(QPalette::Dark), p.color(QPalette::Light));
-    draw_edge(painter, r.adjusted(1, 1, -1, -1), p.color(QPalette::Shadow), p.color(QPalette::Midlight));
+    draw_edge(painter, rect(), p.color(QPalette::Dark), p.color(QPalette::Light), p.color(QPalette::Shadow),
+        p.color(QPalette::Midlight));
 }
 
 }

@@ -1,16 +1,14 @@
 #pragma once
 
-#include <QColor>
-#include <QPixmap>
 #include <QWidget>
 
 namespace rt::qt {
 
 class Surface;
 
-// A picture box: a windowed control with its own back colour and picture that
-// holds other controls and can take the focus. The controls inside lie on its
-// surface, within the border, and are clipped to it.
+// A picture box: a windowed control that holds other controls and can take the
+// focus. Its surface, within the border, shows its back colour and picture and
+// takes its clicks; the controls inside lie on it and are clipped to it.
 class PictureBoxWidget : public QWidget {
     Q_OBJECT
 public:
@@ -18,11 +16,6 @@ public:
 
     Surface* surface() const { return m_surface; }
     void set_border(bool);
-    void set_back_color(QColor);
-    void set_picture(QPixmap const&);
-
-signals:
-    void clicked();
 
 protected:
     void paintEvent(QPaintEvent*) override;

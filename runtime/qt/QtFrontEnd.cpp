@@ -1,6 +1,7 @@
 #include "QtFrontEnd.h"
 
 #include "ButtonWidget.h"
+#include "ClickTracker.h"
 #include "Conversion.h"
 #include "FormWindow.h"
 #include "ImageWidget.h"
@@ -39,23 +40,30 @@ using namespace qt;
 
 namespace {
 
-    // What shows one control; Control::front_end_data points here.
+    // What shows one control of a window; Control::front_end_data points here
+    // (for the window's own control it stays null: its FormView shows it).
     struct View {
-        QWidget* widget { nullptr }; // for a form, its window
-        QWidget* content { nullptr }; // where the controls inside it lie
+        QWidget* widget { nullptr };
+        Surface* content { nullptr }; // a picture box's, where the controls inside it lie
         QAction* action { nullptr }; // a menu item, or a menu's entry in its parent
         QMenu* menu { nullptr };
     };
 
+    // What shows a window: the window itself, whose surface shows the window's
+    // own back colour and picture, and the views of its controls.
     struct FormView {
         FormWindow* window { nullptr };
-        View self;
         std::vector<std::unique_ptr<View>> views;
-        std::vector<QObject const*> keys; // what the lookup tables hold for this window
         bool shown_before { false };
     };
 
     View* view_of(Control const& control) { return static_cast<View*>(control.front_end_data); }
+
+    QWidget* widget_of_view(Control const& control)
+    {
+        View const* view = view_of(control);
+        return view ? view->widget : nullptr;
+    }
 
     // A window the run time switched to can be reported active by the desktop
     // after another window's activation that was already on its way; for this long
@@ -139,7 +147,19 @@ struct QtFrontEnd::State : QObject {
 
     void create(Form&);
     void create_view(FormView&, Control&);
-    void configure(Control&, View&);
+    void configure_window(Control const& self, FormWindow&);
+    void configure(Control const&, View&);
+    // Connects signal of source to handler of the run time, for the control
+    // shown by shown_by; each time, the control is looked up again, so that a
+    // late signal from a window that has unloaded does nothing.
+    template<class Source, class Signal>
+    void forward(Source* source, Signal signal, QObject* shown_by, void (Runtime::*handler)(Control&))
+    {
+        QObject::connect(source, signal, source, [this, shown_by, handler] {
+            if (Control* control = control_of(shown_by))
+                (runtime().*handler)(*control);
+        });
+    }
     void apply(Control&, Property);
     void apply_form(Form&, FormView&, Property);
     void apply_caption(Control&, View&);
@@ -177,16 +197,15 @@ QtFrontEnd::State::State(QtFrontEnd& front_end, int& argc, char** argv)
     clock.start();
     // The run time decides when the program ends, not the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
-    // The windows were laid out for this font; Liberation Sans has its widths
-    // (those of Arial, near enough) and Cyrillic letters.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-        { QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans") });
-    // Where Tahoma and Comic Sans MS are missing, the wide DejaVu Sans would push
-    // the dialogs' small print and longer texts past their labels; Liberation Sans
+    // The windows were laid out for MS Sans Serif; Liberation Sans has its
+    // widths (those of Arial, near enough) and Cyrillic letters. Where Tahoma
+    // and Comic Sans MS are missing, the wide DejaVu Sans would push the
+    // dialogs' small print and longer texts past their labels; Liberation Sans
     // keeps them within.
-    for (auto const* family : { "Tahoma", "Comic Sans MS" })
-        QFont::insertSubstitutions(QString::fromLatin1(family),
-            { QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans") });
+    QStringList const sans { QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+        QStringLiteral("DejaVu Sans") };
+    for (auto const* family : { "MS Sans Serif", "Tahoma", "Comic Sans MS" })
+        QFont::insertSubstitutions(QString::fromLatin1(family), sans);
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, this, [this] {
@@ -233,11 +252,7 @@ void QtFrontEnd::State::create(Form& form)
     forms[&form] = std::move(owned);
     auto* window = new FormWindow();
     view.window = window;
-    view.self.widget = window;
-    view.self.content = window->surface();
-    form.self().front_end_data = &view.self;
     windows[window] = &form;
-    view.keys.push_back(window);
 
     // Every connection looks the window up again: once the window has unloaded
     // (its widgets are deleted later), a late signal finds nothing and does nothing.
@@ -250,7 +265,7 @@ void QtFrontEnd::State::create(Form& form)
         if (Form* f = form_of(window))
             runtime().window_state_changed(*f, state);
     });
-    QObject::connect(window->surface(), &Surface::clicked, window, [this, window] {
+    QObject::connect(new ClickTracker(window->surface()), &ClickTracker::clicked, window, [this, window] {
         if (Form* f = form_of(window))
             runtime().click_form(*f);
     });
@@ -258,13 +273,9 @@ void QtFrontEnd::State::create(Form& form)
     if (form.has_menu_bar())
         window->menuBar()->setNativeMenuBar(false); // in the window, where its height is part of the frame
 
+    configure_window(form.self(), *window);
     for (Control* control : form.controls())
         create_view(view, *control);
-    configure(form.self(), view.self);
-    for (Control* control : form.controls()) {
-        if (View* v = view_of(*control))
-            configure(*control, *v);
-    }
     for (Property property : all_properties) {
         apply_form(form, view, property);
         for (Control* control : form.controls())
@@ -284,36 +295,31 @@ void QtFrontEnd::State::create_view(FormView& form_view, Control& control)
     View const* container = control.container() ? view_of(*control.container()) : nullptr;
     QWidget* parent = container && container->content ? container->content : form_view.window->surface();
     QMenu* parent_menu = container ? container->menu : nullptr;
-    auto click = [this](QObject* sender) {
-        return [this, sender] {
-            if (Control* c = control_of(sender))
-                runtime().click(*c);
-        };
-    };
 
     switch (control.kind()) {
     case Kind::Image: {
         auto* widget = new ImageWidget(parent);
-        QObject::connect(widget, &ImageWidget::clicked, widget, click(widget));
+        forward(new ClickTracker(widget), &ClickTracker::clicked, widget, &Runtime::click);
         view.widget = widget;
         break;
     }
     case Kind::PictureBox: {
         auto* widget = new PictureBoxWidget(parent);
-        QObject::connect(widget, &PictureBoxWidget::clicked, widget, click(widget));
+        // Its surface fills it within the border, and takes its clicks.
+        forward(new ClickTracker(widget->surface()), &ClickTracker::clicked, widget, &Runtime::click);
         view.widget = widget;
         view.content = widget->surface();
         break;
     }
     case Kind::Label: {
         auto* widget = new LabelWidget(parent);
-        QObject::connect(widget, &LabelWidget::clicked, widget, click(widget));
+        forward(new ClickTracker(widget), &ClickTracker::clicked, widget, &Runtime::click);
         view.widget = widget;
         break;
     }
     case Kind::CommandButton: {
         auto* widget = new ButtonWidget(parent);
-        QObject::connect(widget, &QAbstractButton::clicked, widget, click(widget));
+        forward(widget, &QAbstractButton::clicked, widget, &Runtime::click);
         view.widget = widget;
         break;
     }
@@ -335,18 +341,10 @@ void QtFrontEnd::State::create_view(FormView& form_view, Control& control)
             view.widget = menu;
             view.action = menu->menuAction();
             // Opening a menu is its click: the program updates its items there.
-            QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu] {
-                if (Control* c = control_of(menu))
-                    runtime().click_menu(*c);
-            });
+            forward(menu, &QMenu::aboutToShow, menu, &Runtime::click_menu);
         }
-        if (!view.menu) {
-            QAction* action = view.action;
-            QObject::connect(action, &QAction::triggered, action, [this, action] {
-                if (Control* c = control_of(action))
-                    runtime().click_menu(*c);
-            });
-        }
+        if (!view.menu)
+            forward(view.action, &QAction::triggered, view.action, &Runtime::click_menu);
         break;
     }
     case Kind::MenuItem: {
@@ -356,10 +354,7 @@ void QtFrontEnd::State::create_view(FormView& form_view, Control& control)
         parent_menu->addAction(action);
         if (int const key = qt_key_of(control.shortcut()))
             action->setShortcut(QKeySequence(key));
-        QObject::connect(action, &QAction::triggered, action, [this, action] {
-            if (Control* c = control_of(action))
-                runtime().click_menu(*c);
-        });
+        forward(action, &QAction::triggered, action, &Runtime::click_menu);
         view.action = action;
         break;
     }
@@ -367,46 +362,44 @@ void QtFrontEnd::State::create_view(FormView& form_view, Control& control)
     case Kind::Form:
         break;
     }
-    if (view.widget) {
+    if (view.widget)
         controls[view.widget] = &control;
-        form_view.keys.push_back(view.widget);
-    }
-    if (view.action) {
+    if (view.action)
         controls[view.action] = &control;
-        form_view.keys.push_back(view.action);
-    }
+    configure(control, view);
     control.front_end_data = &view;
     form_view.views.push_back(std::move(owned));
 }
 
-// What the definition fixes once and for all.
-void QtFrontEnd::State::configure(Control& control, View& view)
+// What the window's definition fixes once and for all.
+void QtFrontEnd::State::configure_window(Control const& self, FormWindow& window)
 {
-    switch (control.kind()) {
-    case Kind::Form: {
-        auto* window = static_cast<FormWindow*>(view.widget);
-        Qt::WindowFlags flags;
-        switch (control.window_border_style()) {
-        case BorderStyle::None:
-            flags = Qt::Window | Qt::FramelessWindowHint;
-            break;
-        case BorderStyle::FixedToolWindow:
-            flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-            break;
-        case BorderStyle::FixedSingle:
-            flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                | Qt::WindowCloseButtonHint;
-            if (control.min_button())
-                flags |= Qt::WindowMinimizeButtonHint;
-            if (control.max_button())
-                flags |= Qt::WindowMaximizeButtonHint;
-            break;
-        }
-        window->setWindowFlags(flags);
-        if (QPixmap const& icon = pictures.get(control.icon()); !icon.isNull())
-            window->setWindowIcon(QIcon(icon));
+    Qt::WindowFlags flags;
+    switch (self.window_border_style()) {
+    case BorderStyle::None:
+        flags = Qt::Window | Qt::FramelessWindowHint;
+        break;
+    case BorderStyle::FixedToolWindow:
+        flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
+    case BorderStyle::FixedSingle:
+        flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint;
+        if (self.min_button())
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (self.max_button())
+            flags |= Qt::WindowMaximizeButtonHint;
         break;
     }
+    window.setWindowFlags(flags);
+    if (QPixmap const& icon = pictures.get(self.icon()); !icon.isNull())
+        window.setWindowIcon(QIcon(icon));
+}
+
+// What a control's definition fixes once and for all.
+void QtFrontEnd::State::configure(Control const& control, View& view)
+{
+    switch (control.kind()) {
     case Kind::Image: {
         auto* image = static_cast<ImageWidget*>(view.widget);
         image->set_stretch(control.stretch());
@@ -434,10 +427,6 @@ void QtFrontEnd::State::configure(Control& control, View& view)
     case Kind::Shape:
         static_cast<ShapeWidget*>(view.widget)->set_shape(control.shape());
         break;
-    case Kind::MenuItem:
-        if (view.action)
-            view.action->setSeparator(control.caption() == "-");
-        break;
     default:
         break;
     }
@@ -445,14 +434,14 @@ void QtFrontEnd::State::configure(Control& control, View& view)
 
 void QtFrontEnd::State::apply(Control& control, Property property)
 {
-    View* view = view_of(control);
-    if (!view)
-        return;
     if (control.kind() == Kind::Form) {
         if (FormView* form_view = this->form_view(control.form()))
             apply_form(control.form(), *form_view, property);
         return;
     }
+    View* view = view_of(control);
+    if (!view)
+        return;
     QWidget* widget = view->widget;
     switch (property) {
     case Property::Caption:
@@ -491,7 +480,7 @@ void QtFrontEnd::State::apply(Control& control, Property property)
         if (control.kind() == Kind::Label)
             set_palette_color(*widget, QPalette::Window, to_qcolor(control.back_color()));
         else if (control.kind() == Kind::PictureBox)
-            static_cast<PictureBoxWidget*>(widget)->set_back_color(to_qcolor(control.back_color()));
+            set_palette_color(*view->content, QPalette::Window, to_qcolor(control.back_color()));
         else if (control.kind() == Kind::CommandButton)
             static_cast<ButtonWidget*>(widget)->set_back_color(to_qcolor(control.back_color()));
         break;
@@ -542,7 +531,7 @@ void QtFrontEnd::State::apply_form(Form& form, FormView& view, Property property
         window->surface()->set_picture(pictures.get(self.picture()));
         break;
     case Property::BackColor:
-        window->surface()->set_back_color(to_qcolor(self.back_color()));
+        set_palette_color(*window->surface(), QPalette::Window, to_qcolor(self.back_color()));
         break;
     case Property::MousePointer:
         apply_cursor(*window, self);
@@ -614,7 +603,7 @@ void QtFrontEnd::State::apply_picture(Control& control, View& view)
         static_cast<ImageWidget*>(view.widget)->set_picture(pictures.get(control.picture()));
         break;
     case Kind::PictureBox:
-        static_cast<PictureBoxWidget*>(view.widget)->set_picture(pictures.get(control.picture()));
+        view.content->set_picture(pictures.get(control.picture()));
         break;
     case Kind::CommandButton:
         static_cast<ButtonWidget*>(view.widget)
@@ -663,8 +652,8 @@ void QtFrontEnd::State::show(Form& form, FormView& view)
 void QtFrontEnd::State::restack(Form& form, Control const* container)
 {
     for (Control* control : form.stacking(container)) {
-        if (View* view = view_of(*control); view && view->widget)
-            view->widget->raise();
+        if (QWidget* widget = widget_of_view(*control))
+            widget->raise();
     }
 }
 
@@ -675,13 +664,13 @@ void QtFrontEnd::State::destroy(Form& form)
         return;
     std::unique_ptr<FormView> view = std::move(it->second);
     forms.erase(it);
-    for (QObject const* key : view->keys) {
-        controls.erase(key);
-        windows.erase(key);
+    windows.erase(view->window);
+    for (auto const& control_view : view->views) {
+        controls.erase(control_view->widget);
+        controls.erase(control_view->action);
     }
     for (Control* control : form.controls())
         control->front_end_data = nullptr;
-    form.self().front_end_data = nullptr;
     view->window->hide();
     if (tearing_down) {
         delete view->window;
@@ -730,8 +719,8 @@ void QtFrontEnd::State::window_activated(FormWindow* window)
     // window's Form_Activate may still move it.
     if (!window->focusWidget()) {
         std::vector<Control*> const order = form->tab_order();
-        if (View* view = order.empty() ? nullptr : view_of(*order.front()); view && view->widget)
-            view->widget->setFocus(Qt::ActiveWindowFocusReason);
+        if (QWidget* first = order.empty() ? nullptr : widget_of_view(*order.front()))
+            first->setFocus(Qt::ActiveWindowFocusReason);
     }
     runtime().activate(*form);
 }
@@ -792,8 +781,7 @@ int QtFrontEnd::exec()
 
 QWidget* QtFrontEnd::widget_of(Control& control) const
 {
-    View const* view = view_of(control);
-    return view ? view->widget : nullptr;
+    return control.kind() == Kind::Form ? window_of(control.form()) : widget_of_view(control);
 }
 
 QWidget* QtFrontEnd::window_of(Form& form) const
@@ -828,32 +816,29 @@ void QtFrontEnd::property_changed(Control& control, Property property) { m_state
 // it under its new upper neighbour (or on top) is one move, not a restack.
 void QtFrontEnd::stacking_changed(Control& control)
 {
-    View const* view = view_of(control);
-    if (!view || !view->widget)
+    QWidget* widget = widget_of_view(control);
+    if (!widget)
         return;
     std::vector<Control*> const order = control.form().stacking(control.container());
     auto it = std::find(order.begin(), order.end(), &control);
     if (it == order.end())
         return;
-    View const* above = std::next(it) != order.end() ? view_of(**std::next(it)) : nullptr;
-    if (above && above->widget)
-        view->widget->stackUnder(above->widget);
+    if (QWidget* above = std::next(it) != order.end() ? widget_of_view(**std::next(it)) : nullptr)
+        widget->stackUnder(above);
     else
-        view->widget->raise();
+        widget->raise();
 }
 
 void QtFrontEnd::focus_changed(Form& form)
 {
-    if (Control* focused = form.focused()) {
-        if (View* view = view_of(*focused); view && view->widget)
-            view->widget->setFocus(Qt::OtherFocusReason);
-    }
+    if (QWidget* widget = form.focused() ? widget_of_view(*form.focused()) : nullptr)
+        widget->setFocus(Qt::OtherFocusReason);
 }
 
 void QtFrontEnd::refresh(Control& control)
 {
-    if (View* view = view_of(control); view && view->widget)
-        view->widget->repaint();
+    if (QWidget* widget = widget_of(control))
+        widget->repaint();
 }
 
 void QtFrontEnd::beep() { QApplication::beep(); }

@@ -10,13 +10,6 @@ Surface::Surface(QWidget* parent)
     setAutoFillBackground(true);
 }
 
-void Surface::set_back_color(QColor color)
-{
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, color);
-    setPalette(palette);
-}
-
 void Surface::set_picture(QPixmap const& picture)
 {
     if (picture.cacheKey() == m_picture.cacheKey())
@@ -31,14 +24,6 @@ void Surface::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
-}
-
-void Surface::mousePressEvent(QMouseEvent* event) { m_click.press(*event); }
-
-void Surface::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_click.release(*event, *this))
-        emit clicked();
 }
 
 }

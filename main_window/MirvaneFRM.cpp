@@ -165,13 +165,10 @@ void MirvaneFRM::Form_Unload(int&)
     auto& mdl = Module();
     // 1. The banner strip back to its default picture.
     Label1.set_picture(Image2.picture());
-    // 2. The current user's record; the other one is not touched. A file that
-    // may only be read keeps its old byte: closing the window still ends the
-    // program cleanly.
-    try {
-        runtime().files().put(settings_number, mdl.UserSex + 1, mdl.ScinIndex);
-    } catch (rt::RuntimeError const&) {
-    }
+    // 2. The current user's record; the other one is not touched. A write that
+    // fails (a file that may only be read) is not trapped: the user is told
+    // the choice was not kept.
+    runtime().files().put(settings_number, mdl.UserSex + 1, mdl.ScinIndex);
     // 3.
     runtime().files().close(settings_number);
     // 4.

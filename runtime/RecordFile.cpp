@@ -31,14 +31,18 @@ void FileTable::open_random(std::string const& path, int number)
         throw RuntimeError(error::file_already_open, "File already open");
     if (path.empty())
         throw RuntimeError(error::bad_file_name_or_number, "Bad file name or number");
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // Never wait on opening: a FIFO without a writer, or a device, would hold
+    // the program up for ever. A regular file does not care.
+    int const flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | flags, 0644);
     if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(path.c_str(), O_RDONLY | flags);
     if (fd < 0)
         access_error();
     struct stat st { };
-    // A folder opens for reading too; it is no record file.
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    // Only a regular file holds records: a folder, a FIFO, a socket or a device
+    // (or a link to one) opens, but is no record file.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0) {
         ::close(fd);
         access_error();
     }

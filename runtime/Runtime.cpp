@@ -39,6 +39,9 @@ Form* Runtime::find_form(std::string_view name) const
 void Runtime::load(std::type_index type, std::unique_ptr<Form> owned)
 {
     Form& form = *owned;
+    // The program is known by the caption of the first window it loads.
+    if (m_title.empty())
+        m_title = form.self().caption();
     m_forms.emplace_back(type, std::move(owned));
     form.finish_definition();
     form.m_loaded = true;
@@ -182,7 +185,7 @@ void Runtime::report_untrapped(RuntimeError const& error)
         return;
     m_ended = true;
     m_files.close_all();
-    m_front_end.message_box("Run-time error '" + std::to_string(error.number()) + "':\n\n" + error.what(), 16, "");
+    m_front_end.message_box("Run-time error '" + std::to_string(error.number()) + "':\n\n" + error.what(), 16, m_title);
     m_front_end.quit();
 }
 
@@ -244,7 +247,18 @@ bool Runtime::key_press(Form& form, KeyStroke key)
     dispatch([&] {
         if (!form.loaded() || !form.visible())
             return;
-        if (key.key >= Key::F1 && key.key <= Key::F12 && !key.alt && !key.control) {
+        bool const modified = key.shift || key.control || key.alt;
+        if (key.key == Key::F4 && key.alt && !key.shift && !key.control) {
+            // Alt+F4 asks the active window to close, as its close box does.
+            used = true;
+            unload(form);
+            return;
+        }
+        // A shortcut key is the plain key: with any modifier it is another key,
+        // which no menu item has.
+        if (key.key >= Key::F1 && key.key <= Key::F12) {
+            if (modified)
+                return;
             for (Control* c : form.controls()) {
                 if (c->kind() == Kind::MenuItem && c->shortcut() == key.key) {
                     // A disabled item ignores its key.

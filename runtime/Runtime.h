@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <typeindex>
 #include <unordered_map>
@@ -57,6 +58,9 @@ public:
     // Seconds since local midnight, with a fraction.
     double timer() const;
     std::string const& app_path() const { return m_app_path; }
+    // The program's title, which its messages carry: the caption of the first
+    // window it loaded.
+    std::string const& title() const { return m_title; }
     void set_app_path(std::string path) { m_app_path = std::move(path); }
     FileTable& files() { return m_files; }
 
@@ -108,6 +112,7 @@ private:
     TimerScheduler m_timers;
     FileTable m_files;
     std::string m_app_path;
+    std::string m_title;
     int m_depth { 0 };
     bool m_ended { false };
 };

@@ -5,6 +5,7 @@
 #include "windows/ViewFRM.h"
 
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -222,4 +223,87 @@ TEST_F(MainWindowTest, HelpAndAboutOpenAtAnyTimeWithoutTouchingTheDeal)
     h->advance(1000);
     EXPECT_NE(w.Расклад(0).tool_tip_text(), "");
     EXPECT_EQ(w.Command1.caption(), caption_draw);
+}
+
+namespace {
+
+enum class DealState { ReadyToStart, AwaitingDraw, CardInFlight, Stopped, ReadyToInterpret };
+
+struct Shortcut {
+    rt::Key key;
+    // Whether its item is enabled in each state, in the order of DealState.
+    bool enabled[5];
+};
+
+// The menu's keys and the states in which their items take them.
+constexpr Shortcut shortcuts[] = {
+    { rt::Key::F3, { true, false, false, true, true } },
+    { rt::Key::F2, { false, true, true, false, false } },
+    { rt::Key::F7, { false, false, false, false, true } },
+    { rt::Key::F8, { true, true, true, true, true } },
+    { rt::Key::F1, { true, true, true, true, true } },
+};
+
+}
+
+// A shortcut key is the plain key: Shift, Control or Alt with it make another
+// key, which no menu item has, in whatever state the deal is.
+TEST_F(MainWindowTest, ShortcutKeysAreThePlainKeysInEveryDealState)
+{
+    auto reach = [&](DealState state) {
+        h.reset();
+        start();
+        auto& w = main();
+        if (state == DealState::ReadyToStart)
+            return;
+        h->press(w, rt::Key::F3);
+        if (state == DealState::AwaitingDraw)
+            return;
+        if (state == DealState::Stopped) {
+            h->press(w, rt::Key::F2);
+            h->advance(10);
+            return;
+        }
+        if (state == DealState::CardInFlight) {
+            h->click(w.Command1);
+            return;
+        }
+        for (int i = 0; i < 9; ++i)
+            draw_and_wait();
+        h->advance(10000);
+    };
+    // What a key could change: the deal, the back design, the windows shown.
+    auto snapshot = [&] {
+        auto& w = main();
+        return std::tuple(w.Command1.caption(), w.Command1.enabled(), w.GetPush.enabled(), w.StopPush.enabled(),
+            w.Inter.enabled(), w.DrawnCount, mdl().ScinIndex, h->runtime().forms().size(), h->beeps());
+    };
+    rt::KeyStroke const modifiers[]
+        = { { rt::Key::None, 0, true, false, false }, { rt::Key::None, 0, false, true, false },
+              { rt::Key::None, 0, false, false, true }, { rt::Key::None, 0, true, true, true } };
+    for (int s = 0; s <= static_cast<int>(DealState::ReadyToInterpret); ++s) {
+        for (Shortcut const& shortcut : shortcuts) {
+            reach(static_cast<DealState>(s));
+            auto const before = snapshot();
+            for (rt::KeyStroke stroke : modifiers) {
+                stroke.key = shortcut.key;
+                EXPECT_FALSE(h->press(main(), stroke)) << "state " << s << ", F" << static_cast<int>(shortcut.key);
+            }
+            EXPECT_EQ(snapshot(), before) << "state " << s << ", F" << static_cast<int>(shortcut.key);
+            EXPECT_EQ(h->press(main(), shortcut.key), shortcut.enabled[s])
+                << "state " << s << ", plain F" << static_cast<int>(shortcut.key);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, AltF4ClosesTheWindowAsItsCloseBoxDoes)
+{
+    write_settings(std::string("\2\3", 2));
+    start(1);
+    h->press(main(), rt::Key::F8);
+    EXPECT_FALSE(h->press(main(), rt::KeyStroke { rt::Key::F4, 0, true, false, false })) << "Shift+F4 is no key";
+    EXPECT_FALSE(h->runtime().ended());
+    EXPECT_TRUE(h->press(main(), rt::KeyStroke { rt::Key::F4, 0, false, false, true }));
+    EXPECT_TRUE(h->runtime().ended());
+    EXPECT_EQ(read_settings(), std::string("\2\4", 2)) << "the unload stored the woman's design";
 }

@@ -1,7 +1,11 @@
 #include "MainWindowFixture.h"
 
+#include <functional>
+#include <optional>
 #include <random>
 #include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -174,18 +178,69 @@ TEST_F(MainWindowTest, SettingsFileThatCannotBeOpenedEndsTheProgramBeforeTheWind
     EXPECT_FALSE(std::filesystem::exists(settings));
 }
 
-TEST_F(MainWindowTest, ReadOnlyFileIsReadAndClosingStillEndsCleanly)
+// A settings file that is no regular file opens without waiting (a FIFO has no
+// writer, a device never ends) and gives the start-up error, for root and for
+// an ordinary user alike, with nothing written anywhere.
+TEST_F(MainWindowTest, SettingsFileThatIsNoRegularFileGivesTheStartUpErrorWithoutWaiting)
+{
+    struct Case {
+        char const* what;
+        std::function<void()> make;
+    };
+    auto fifo = [&](mode_t mode) {
+        return [this, mode] {
+            ASSERT_EQ(::mkfifo(settings.c_str(), 0600), 0);
+            ::chmod(settings.c_str(), mode);
+        };
+    };
+    std::vector<Case> const cases {
+        { "a FIFO that may be read and written", fifo(0666) },
+        { "a FIFO that may only be read", fifo(0444) },
+        { "a FIFO that may only be written", fifo(0222) },
+        { "a link to /dev/null", [this] { std::filesystem::create_symlink("/dev/null", settings); } },
+        { "a folder", [this] { std::filesystem::create_directory(settings); } },
+    };
+    for (bool as_root : { true, false }) {
+        for (Case const& c : cases) {
+            std::string const why = std::string(c.what) + (as_root ? ", as root" : ", as an ordinary user");
+            c.make();
+            ::alarm(20); // should opening ever wait again, the test dies instead of hanging
+            {
+                std::optional<AsOrdinaryUser> user;
+                if (!as_root)
+                    user.emplace();
+                start(0);
+            }
+            ::alarm(0);
+            ASSERT_EQ(h->message_boxes().size(), 1u) << why;
+            EXPECT_EQ(h->message_boxes()[0].text, "Ошибка при запуске программы!") << why;
+            EXPECT_EQ(h->message_boxes()[0].title, "Зеливорната") << why;
+            EXPECT_TRUE(h->runtime().ended()) << why;
+            EXPECT_FALSE(main().visible()) << why;
+            h.reset();
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
+                << why << ": nothing else written";
+            std::filesystem::remove(settings);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ReadOnlyFileIsReadAndAFailedWriteAtCloseIsReported)
 {
     write_settings(bytes({ 4, 6 }));
     std::filesystem::permissions(settings, std::filesystem::perms(0444));
     AsOrdinaryUser user;
     start(1);
-    EXPECT_TRUE(h->message_boxes().empty());
+    EXPECT_TRUE(h->message_boxes().empty()) << "reading it is no error";
     EXPECT_EQ(mdl().ScinIndex, 6);
     h->press(main(), rt::Key::F8);
     h->close(main());
     EXPECT_TRUE(h->runtime().ended());
-    EXPECT_TRUE(h->message_boxes().empty()) << "no run-time error at close";
+    ASSERT_EQ(h->message_boxes().size(), 1u) << "the lost choice is not passed over in silence";
+    EXPECT_EQ(h->message_boxes()[0].text.rfind("Run-time error '75'", 0), 0u) << h->message_boxes()[0].text;
+    EXPECT_EQ(h->message_boxes()[0].flags, 16);
+    EXPECT_EQ(h->message_boxes()[0].title, "Зеливорната");
+    EXPECT_FALSE(h->runtime().files().is_open(1));
     EXPECT_EQ(read_settings(), bytes({ 4, 6 }));
 }
 

@@ -64,10 +64,11 @@ QString two_digits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QL
 std::vector<Picture> main_window_pictures()
 {
     std::vector<Picture> pictures;
-    for (int card = 0; card < 36; ++card)
-        pictures.push_back(
-            { QStringLiteral("main_window/face_%1.jpg").arg(two_digits(card)), jpeg(draw_card_face(card)) });
-    for (int design = 0; design < card_back_count; ++design)
+    for (int card = 0; card < card_count; ++card) {
+        pictures.push_back({ QStringLiteral("main_window/face_%1.jpg").arg(two_digits(card)),
+            jpeg(draw_card_face(static_cast<CardIndex>(card))) });
+    }
+    for (int design = 0; design < back_design_count; ++design)
         pictures.push_back({ QStringLiteral("main_window/back_%1.jpg").arg(design), jpeg(draw_card_back(design)) });
 
     pictures.push_back({ QStringLiteral("main_window/icon.ico"), encode_icon({ draw_yin_yang_icon() }) });
@@ -113,6 +114,10 @@ std::vector<Picture> main_window_pictures()
 
 std::vector<Picture> other_window_pictures()
 {
+    // The about picture fans out five faces: ten of diamonds, jack of clubs, king of spades, queen and ace of hearts.
+    const QList<QImage> fan = { draw_card_face(card_index(Rank::Ten, Suit::Diamonds)),
+        draw_card_face(card_index(Rank::Jack, Suit::Clubs)), draw_card_face(card_index(Rank::King, Suit::Spades)),
+        draw_card_face(card_index(Rank::Queen, Suit::Hearts)), draw_card_face(card_index(Rank::Ace, Suit::Hearts)) };
     return {
         { QStringLiteral("start_dialog/pointer_arrow.ico"),
             encode_icon({ draw_pointer_icon({ 15, 15 }, PointerBadge::None) }) },
@@ -123,9 +128,7 @@ std::vector<Picture> other_window_pictures()
         { QStringLiteral("interpretation/book.ico"), encode_icon({ draw_book_icon(32), draw_book_icon(16) }) },
         { QStringLiteral("help/texture.jpg"), jpeg(draw_plaster_texture()) },
         { QStringLiteral("help/smiley.gif"), encode_gif(draw_indexed_smiley(), 0) },
-        { QStringLiteral("about/about.jpg"),
-            jpeg(draw_about_picture({ draw_card_face(16), draw_card_face(22), draw_card_face(29), draw_card_face(27),
-                draw_card_face(35) })) },
+        { QStringLiteral("about/about.jpg"), jpeg(draw_about_picture(fan)) },
     };
 }
 

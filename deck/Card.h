@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 // A card of the 36-card deck is a number 0..35: four times its rank plus its
 // suit. The program deals numbers only; the number picks the face picture and
@@ -26,7 +25,3 @@ constexpr CardIndex card_index(Rank rank, Suit suit)
 constexpr Rank card_rank(CardIndex card) { return static_cast<Rank>(card / 4); }
 
 constexpr Suit card_suit(CardIndex card) { return static_cast<Suit>(card % 4); }
-
-// The pictures the main window holds for a card face and a back design.
-std::string face_picture(CardIndex);
-std::string back_picture(int design);

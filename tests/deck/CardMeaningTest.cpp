@@ -46,9 +46,6 @@ TEST(CardNumbering, NumberSplitsIntoRankAndSuit)
     EXPECT_EQ(card_rank(33), Rank::Ace);
     EXPECT_EQ(card_suit(33), Suit::Spades);
     EXPECT_EQ(card_index(Rank::Ace, Suit::Hearts), 35);
-    EXPECT_EQ(face_picture(4), ":/main_window/face_04.jpg");
-    EXPECT_EQ(face_picture(33), ":/main_window/face_33.jpg");
-    EXPECT_EQ(back_picture(7), ":/main_window/back_7.jpg");
 }
 
 TEST(CardNumbering, SplittingAndJoiningGivesBackEveryCard)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/PictureNames.h"
 #include "deck/Card.h"
 #include "runtime/Form.h"
 
@@ -19,8 +20,8 @@ struct MirvaneFRMDefinition : rt::Form {
                 .window_style(rt::BorderStyle::FixedSingle)
                 .no_max_button()
                 .client_size(9510, 6060)
-                .icon(":/main_window/icon.ico")
-                .mouse_icon(":/main_window/pointer.ico", 15, 15))
+                .icon(picture_names::main_window_icon)
+                .mouse_icon(picture_names::main_window_pointer, 15, 15))
     {
     }
 
@@ -77,7 +78,7 @@ struct MirvaneFRMDefinition : rt::Form {
     }
 
     // Tab order of the back-design stores, as the window has always had it.
-    static constexpr int back_tab_index[8] = { 9, 10, 11, 16, 15, 14, 13, 12 };
+    static constexpr int back_tab_index[back_design_count] = { 9, 10, 11, 16, 15, 14, 13, 12 };
 
     // Graphical controls, back to front.
     RT_CONTROL_ARRAY(Shape1, rt::elements(0, 8, marker));
@@ -88,18 +89,18 @@ struct MirvaneFRMDefinition : rt::Form {
 
     // Hidden stores of pictures; they are never shown nor moved.
     RT_CONTROL(Image1, rt::image(0, 0, 1005, 1380).hidden());
-    RT_CONTROL(Image2, banner(":/main_window/banner_default.bmp", 468, 30));
+    RT_CONTROL(Image2, banner(picture_names::banner_default, 468, 30));
     RT_CONTROL_ARRAY(Message1,
-        { { 0, banner(":/main_window/message1_man.bmp", 305, 32) },
-            { 1, banner(":/main_window/message1_woman.bmp", 294, 32) } });
+        { { 0, banner(picture_names::message1_man, 305, 32) }, { 1, banner(picture_names::message1_woman, 294, 32) } });
     RT_CONTROL_ARRAY(Message2,
-        { { 0, banner(":/main_window/message2_man.bmp", 501, 32) },
-            { 1, banner(":/main_window/message2_woman.bmp", 500, 32) } });
+        { { 0, banner(picture_names::message2_man, 501, 32) }, { 1, banner(picture_names::message2_woman, 500, 32) } });
     RT_CONTROL_ARRAY(Message3,
-        { { 0, banner(":/main_window/message3_man.bmp", 459, 32) },
-            { 1, banner(":/main_window/message3_woman.bmp", 289, 32) } });
-    RT_CONTROL_ARRAY(Карта, rt::elements(0, 35, [](int k) {
-        return rt::image(0, 0, 1035, 1410).hidden().single_border().picture(face_picture(static_cast<CardIndex>(k)));
+        { { 0, banner(picture_names::message3_man, 459, 32) }, { 1, banner(picture_names::message3_woman, 289, 32) } });
+    RT_CONTROL_ARRAY(Карта, rt::elements(0, card_count - 1, [](int k) {
+        return rt::image(0, 0, 1035, 1410)
+            .hidden()
+            .single_border()
+            .picture(picture_names::face(static_cast<CardIndex>(k)));
     }));
 
     // Windowed controls, which always lie above the graphical ones.
@@ -110,7 +111,7 @@ struct MirvaneFRMDefinition : rt::Form {
             .back_color(rt::rgb(96, 128, 255))
             .font("Courier New", 9.75f, true)
             .caption("Тянуть")
-            .disabled_picture(":/main_window/hourglass.ico")
+            .disabled_picture(picture_names::hourglass)
             .tab_index(0));
     RT_CONTROL(ЛевыйЗабой, rt::picture_box(120, 3360, 1065, 1440).hidden().disabled().no_border().tab_index(1));
     RT_CONTROL(Image3, rt::image(0, 0, 1065, 1440).stretch().inside(ЛевыйЗабой));
@@ -121,22 +122,22 @@ struct MirvaneFRMDefinition : rt::Form {
             .disabled()
             .no_border()
             .back_color(window_color)
-            .picture(":/main_window/smiley.bmp")
+            .picture(picture_names::smiley_bitmap)
             .tab_index(3));
     RT_CONTROL(Picture2,
         rt::picture_box(8160, 5360, 450, 525)
             .disabled()
             .no_border()
             .back_color(window_color)
-            .picture(":/main_window/smiley.bmp")
+            .picture(picture_names::smiley_bitmap)
             .tab_index(4));
     RT_CONTROL_ARRAY(Picture3, rt::elements(0, 3, [](int i) {
-        static char const* const icons[4] = { ":/main_window/arrow_right.ico", ":/main_window/arrow_down.ico",
-            ":/main_window/info.ico", ":/main_window/heart.ico" };
+        static char const* const icons[4]
+            = { picture_names::arrow_right, picture_names::arrow_down, picture_names::info, picture_names::heart };
         return rt::picture_box(0, 0, 615, 615).hidden().picture(icons[i]).tab_index(5 + i);
     }));
-    RT_CONTROL_ARRAY(Picture4, rt::elements(0, 7, [](int i) {
-        return rt::picture_box(0, 0, 1215, 1095).hidden().picture(back_picture(i)).tab_index(back_tab_index[i]);
+    RT_CONTROL_ARRAY(Picture4, rt::elements(0, back_design_count - 1, [](int i) {
+        return rt::picture_box(0, 0, 1215, 1095).hidden().picture(picture_names::back(i)).tab_index(back_tab_index[i]);
     }));
 
     RT_CONTROL(Timer1, rt::timer(10, false));

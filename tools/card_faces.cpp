@@ -20,14 +20,13 @@ namespace {
     constexpr double centre_x = face_width / 2.0;
     constexpr double centre_y = face_height / 2.0;
 
-    constexpr int first_court_rank = 5;
-    constexpr int ace_rank = 8;
-
+    // In the order of Rank.
     const std::array<const char*, 9> rank_labels = { "6", "7", "8", "9", "10", "J", "Q", "K", "A" };
 
+    // The ranks that show a figure, in the order of Rank.
     enum class Court { Jack, Queen, King };
 
-    void draw_corner_index(QPainter& painter, int rank, Suit suit)
+    void draw_corner_index(QPainter& painter, Rank rank, Suit suit)
     {
         const QColor ink = suit_colour(suit);
         const QString label = QString::fromLatin1(rank_labels[static_cast<std::size_t>(rank)]);
@@ -362,10 +361,10 @@ namespace {
 
 } // namespace
 
-QImage draw_card_face(int card)
+QImage draw_card_face(CardIndex card)
 {
-    const int rank = card / 4;
-    const auto suit = static_cast<Suit>(card % 4);
+    const Rank rank = card_rank(card);
+    const Suit suit = card_suit(card);
 
     QImage image(face_width, face_height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -377,10 +376,10 @@ QImage draw_card_face(int card)
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(0.5, 0.5, face_width - 1.0, face_height - 1.0));
 
-    if (rank < first_court_rank)
-        draw_pips(painter, rank + 6, suit);
-    else if (rank < ace_rank)
-        draw_court(painter, static_cast<Court>(rank - first_court_rank), suit);
+    if (rank < Rank::Jack)
+        draw_pips(painter, 6 + static_cast<int>(rank), suit); // from six pips on the six to ten on the ten
+    else if (rank < Rank::Ace)
+        draw_court(painter, static_cast<Court>(static_cast<int>(rank) - static_cast<int>(Rank::Jack)), suit);
     else
         draw_ace(painter, suit);
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "deck/Card.h"
+
 #include <QImage>
 
 namespace pictures {
 
-// Card k is rank k div 4 (six .. ace) of suit k mod 4 (diamonds, spades, clubs, hearts).
-QImage draw_card_face(int card);
+// The face of the card the deck numbers `card`: its rank and suit come from the deck's numbering.
+QImage draw_card_face(CardIndex card);
 
 } // namespace pictures

@@ -13,6 +13,8 @@
 #include "icons.h"
 #include "screens.h"
 
+#include "assets/PictureNames.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -24,6 +26,8 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -59,33 +63,40 @@ QByteArray bitmap(const QImage& image)
     return encode_with_qt(image.convertToFormat(QImage::Format_RGB888), "bmp");
 }
 
-QString two_digits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+// A picture's file under the assets folder, for the resource name the windows load it by.
+QString file_of(const std::string& name)
+{
+    return QString::fromStdString(std::string(picture_names::asset_path(name)));
+}
+
+std::vector<Picture> card_pictures()
+{
+    std::vector<Picture> pictures;
+    for (int card = 0; card < card_count; ++card) {
+        const auto index = static_cast<CardIndex>(card);
+        pictures.push_back({ file_of(picture_names::face(index)), jpeg(draw_card_face(index)) });
+    }
+    for (int design = 0; design < back_design_count; ++design)
+        pictures.push_back({ file_of(picture_names::back(design)), jpeg(draw_card_back(design)) });
+    return pictures;
+}
 
 std::vector<Picture> main_window_pictures()
 {
-    std::vector<Picture> pictures;
-    for (int card = 0; card < 36; ++card)
-        pictures.push_back(
-            { QStringLiteral("main_window/face_%1.jpg").arg(two_digits(card)), jpeg(draw_card_face(card)) });
-    for (int design = 0; design < card_back_count; ++design)
-        pictures.push_back({ QStringLiteral("main_window/back_%1.jpg").arg(design), jpeg(draw_card_back(design)) });
-
-    pictures.push_back({ QStringLiteral("main_window/icon.ico"), encode_icon({ draw_yin_yang_icon() }) });
-    pictures.push_back({ QStringLiteral("main_window/pointer.ico"),
-        encode_icon({ draw_pointer_icon({ 15, 15 }, PointerBadge::None) }) });
-    pictures.push_back({ QStringLiteral("main_window/hourglass.ico"), encode_icon({ draw_hourglass_icon() }) });
-    pictures.push_back({ QStringLiteral("main_window/arrow_right.ico"),
-        encode_icon({ draw_arrow_right_icon(32), draw_arrow_right_icon(16) }) });
-    pictures.push_back({ QStringLiteral("main_window/arrow_down.ico"),
-        encode_icon({ draw_arrow_down_icon(32), draw_arrow_down_icon(16) }) });
-    pictures.push_back(
-        { QStringLiteral("main_window/info.ico"), encode_icon({ draw_info_icon(32), draw_info_icon(16) }) });
-    pictures.push_back(
-        { QStringLiteral("main_window/heart.ico"), encode_icon({ draw_heart_icon(32), draw_heart_icon(16) }) });
-    pictures.push_back({ QStringLiteral("main_window/smiley.bmp"), bitmap(draw_smiley()) });
+    using namespace picture_names;
+    std::vector<Picture> pictures = {
+        { file_of(main_window_icon), encode_icon({ draw_yin_yang_icon() }) },
+        { file_of(main_window_pointer), encode_icon({ draw_pointer_icon({ 15, 15 }, PointerBadge::None) }) },
+        { file_of(hourglass), encode_icon({ draw_hourglass_icon() }) },
+        { file_of(arrow_right), encode_icon({ draw_arrow_right_icon(32), draw_arrow_right_icon(16) }) },
+        { file_of(arrow_down), encode_icon({ draw_arrow_down_icon(32), draw_arrow_down_icon(16) }) },
+        { file_of(info), encode_icon({ draw_info_icon(32), draw_info_icon(16) }) },
+        { file_of(heart), encode_icon({ draw_heart_icon(32), draw_heart_icon(16) }) },
+        { file_of(smiley_bitmap), bitmap(draw_smiley()) },
+    };
 
     struct Banner {
-        const char* file;
+        const char* name;
         QSize size;
         QColor ink;
         bool italic;
@@ -93,40 +104,53 @@ std::vector<Picture> main_window_pictures()
         const char* tail;
     };
     const Banner banners[] = {
-        { "banner_default", { 468, 30 }, QColor(0, 224, 0), true, "Жизнь такова, какова она есть и больше ни какова!",
+        { banner_default, { 468, 30 }, QColor(0, 224, 0), true, "Жизнь такова, какова она есть и больше ни какова!",
             "" },
-        { "message1_man", { 305, 32 }, QColor(255, 255, 255), false, "Тяните карту, О Луноликий!", "" },
-        { "message1_woman", { 294, 32 }, QColor(255, 0, 255), true, "Выберите карту, Королева!", "" },
-        { "message2_man", { 501, 32 }, QColor(0, 0, 96), false, "Что же Вы не тянете карту, Солнцеподобный?!", "" },
-        { "message2_woman", { 500, 32 }, QColor(255, 255, 255), false, "Что же Вы медлите, Принцесса? Берите карту!",
+        { message1_man, { 305, 32 }, QColor(255, 255, 255), false, "Тяните карту, О Луноликий!", "" },
+        { message1_woman, { 294, 32 }, QColor(255, 0, 255), true, "Выберите карту, Королева!", "" },
+        { message2_man, { 501, 32 }, QColor(0, 0, 96), false, "Что же Вы не тянете карту, Солнцеподобный?!", "" },
+        { message2_woman, { 500, 32 }, QColor(255, 255, 255), false, "Что же Вы медлите, Принцесса? Берите карту!",
             "" },
-        { "message3_man", { 459, 32 }, QColor(255, 0, 0), false, "ТЯНИ КАРТУ, ПРОРИЦАТЕЛЬ!", "@#$^(&#" },
-        { "message3_woman", { 289, 32 }, QColor(0, 0, 255), false, "Возьмите карту, молю Вас!", "" },
+        { message3_man, { 459, 32 }, QColor(255, 0, 0), false, "ТЯНИ КАРТУ, ПРОРИЦАТЕЛЬ!", "@#$^(&#" },
+        { message3_woman, { 289, 32 }, QColor(0, 0, 255), false, "Возьмите карту, молю Вас!", "" },
     };
     for (const Banner& banner : banners) {
         const QImage image = draw_banner(
             banner.size, banner.ink, banner.italic, { QString::fromUtf8(banner.text), QString::fromUtf8(banner.tail) });
-        pictures.push_back({ QStringLiteral("main_window/%1.bmp").arg(QLatin1String(banner.file)), bitmap(image) });
+        pictures.push_back({ file_of(banner.name), bitmap(image) });
     }
     return pictures;
 }
 
 std::vector<Picture> other_window_pictures()
 {
+    using namespace picture_names;
+    // The about picture fans out five faces: ten of diamonds, jack of clubs, king of spades, queen and ace of hearts.
+    const QList<QImage> fan = { draw_card_face(card_index(Rank::Ten, Suit::Diamonds)),
+        draw_card_face(card_index(Rank::Jack, Suit::Clubs)), draw_card_face(card_index(Rank::King, Suit::Spades)),
+        draw_card_face(card_index(Rank::Queen, Suit::Hearts)), draw_card_face(card_index(Rank::Ace, Suit::Hearts)) };
     return {
-        { QStringLiteral("start_dialog/pointer_arrow.ico"),
-            encode_icon({ draw_pointer_icon({ 15, 15 }, PointerBadge::None) }) },
-        { QStringLiteral("start_dialog/pointer_heart.ico"),
-            encode_icon({ draw_pointer_icon({ 7, 8 }, PointerBadge::Heart) }) },
-        { QStringLiteral("start_dialog/pointer_spade.ico"),
-            encode_icon({ draw_pointer_icon({ 8, 8 }, PointerBadge::Spade) }) },
-        { QStringLiteral("interpretation/book.ico"), encode_icon({ draw_book_icon(32), draw_book_icon(16) }) },
-        { QStringLiteral("help/texture.jpg"), jpeg(draw_plaster_texture()) },
-        { QStringLiteral("help/smiley.gif"), encode_gif(draw_indexed_smiley(), 0) },
-        { QStringLiteral("about/about.jpg"),
-            jpeg(draw_about_picture({ draw_card_face(16), draw_card_face(22), draw_card_face(29), draw_card_face(27),
-                draw_card_face(35) })) },
+        { file_of(pointer_arrow), encode_icon({ draw_pointer_icon({ 15, 15 }, PointerBadge::None) }) },
+        { file_of(pointer_heart), encode_icon({ draw_pointer_icon({ 7, 8 }, PointerBadge::Heart) }) },
+        { file_of(pointer_spade), encode_icon({ draw_pointer_icon({ 8, 8 }, PointerBadge::Spade) }) },
+        { file_of(book), encode_icon({ draw_book_icon(32), draw_book_icon(16) }) },
+        { file_of(help_texture), jpeg(draw_plaster_texture()) },
+        { file_of(help_smiley), encode_gif(draw_indexed_smiley(), 0) },
+        { file_of(about), jpeg(draw_about_picture(fan)) },
     };
+}
+
+// The pictures drawn must be exactly those the program names: a picture drawn but not named would be compiled in
+// unused, one named but not drawn would be missing at run time.
+bool names_match(const std::vector<Picture>& pictures)
+{
+    std::set<QString> drawn;
+    for (const Picture& picture : pictures)
+        drawn.insert(picture.path);
+    std::set<QString> named;
+    for (const std::string& name : picture_names::all())
+        named.insert(file_of(name));
+    return drawn == named && drawn.size() == pictures.size();
 }
 
 bool write_file(const QString& path, const QByteArray& bytes)
@@ -239,9 +263,15 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    std::vector<Picture> pictures = main_window_pictures();
-    for (Picture& picture : other_window_pictures())
-        pictures.push_back(std::move(picture));
+    std::vector<Picture> pictures = card_pictures();
+    for (auto* more : { main_window_pictures, other_window_pictures }) {
+        for (Picture& picture : more())
+            pictures.push_back(std::move(picture));
+    }
+    if (!names_match(pictures)) {
+        std::fprintf(stderr, "the pictures drawn are not those assets/PictureNames.h names\n");
+        return 1;
+    }
 
     const QDir folder(assets_folder);
     for (const Picture& picture : pictures) {

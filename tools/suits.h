@@ -1,5 +1,7 @@
 #pragma once
 
+#include "deck/Card.h"
+
 #include <QColor>
 #include <QPainterPath>
 #include <QRectF>
@@ -7,9 +9,6 @@
 class QPainter;
 
 namespace pictures {
-
-// In the order of the card numbering: card k has suit k mod 4.
-enum class Suit { Diamonds, Spades, Clubs, Hearts };
 
 // The outline of a suit sign filling the unit square, point downwards for the heart and diamond's lower tip.
 QPainterPath suit_shape(Suit suit);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/PictureNames.h"
 #include "runtime/Form.h"
 
 // The about box as its definition describes it: one picture, which fills the
@@ -14,7 +15,7 @@ struct AboutFRMDefinition : rt::Form {
                 .no_min_button()
                 .client_size(7185, 4470)
                 .start_up(rt::StartUpPosition::CenterOwner)
-                .picture(":/about/about.jpg"))
+                .picture(picture_names::about))
     {
     }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/PictureNames.h"
 #include "runtime/Form.h"
 
 // The help window as its definition describes it. Its hidden Image1 holds the
@@ -30,7 +31,7 @@ struct HelpFRMDefinition : rt::Form {
             .font("MS Sans Serif", 8.25f, true)
             .tab_index(2));
     // The texture, at its own size; never shown.
-    RT_CONTROL(Image1, rt::image(3240, 2880, 5460, 5280).hidden().picture(":/help/texture.jpg"));
+    RT_CONTROL(Image1, rt::image(3240, 2880, 5460, 5280).hidden().picture(picture_names::help_texture));
     RT_CONTROL(Label2,
         rt::label(240, 720, 5055, 2895)
             .caption("ТЯЖЕЛО ВАМ!")
@@ -40,7 +41,7 @@ struct HelpFRMDefinition : rt::Form {
             .fore_color(rt::rgb(0, 255, 0))
             .font("Comic Sans MS", 48, true)
             .tab_index(4));
-    RT_CONTROL(Image2, rt::image(2520, 3600, 450, 525).hidden().picture(":/help/smiley.gif"));
+    RT_CONTROL(Image2, rt::image(2520, 3600, 450, 525).hidden().picture(picture_names::help_smiley));
 
     // Windowed controls, which always lie above the graphical ones.
     RT_CONTROL_ARRAY(Command1,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/PictureNames.h"
 #include "runtime/Form.h"
 
 // The start dialog as its definition describes it: a borderless panel asking
@@ -18,7 +19,7 @@ struct SexFormDefinition : rt::Form {
                 .back_color(rt::system_colors::button_shadow)
                 .client_size(4710, 1740)
                 .start_up(rt::StartUpPosition::CenterScreen)
-                .mouse_icon(":/start_dialog/pointer_arrow.ico", 15, 15))
+                .mouse_icon(picture_names::pointer_arrow, 15, 15))
     {
     }
 
@@ -51,14 +52,14 @@ struct SexFormDefinition : rt::Form {
             .graphical()
             .caption("&Женщина")
             .font("Times New Roman", 12, true, true)
-            .mouse_icon(":/start_dialog/pointer_heart.ico", 7, 8)
+            .mouse_icon(picture_names::pointer_heart, 7, 8)
             .tab_index(2));
     RT_CONTROL(Command2,
         rt::button(1680, 1200, 1335, 375)
             .graphical()
             .caption("&Мужчина")
             .font("Times New Roman", 12, true)
-            .mouse_icon(":/start_dialog/pointer_spade.ico", 8, 8)
+            .mouse_icon(picture_names::pointer_spade, 8, 8)
             .tab_index(1));
     RT_CONTROL(Command3,
         rt::button(3240, 1200, 1335, 375)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/PictureNames.h"
 #include "runtime/Form.h"
 
 // The interpretation window as its definition describes it: a borderless panel
@@ -42,7 +43,7 @@ struct ViewFRMDefinition : rt::Form {
             { 0, rt::line(15, 4345, 15, 0).border_color(rt::system_colors::highlight_3d) },
             { 2, rt::line(0, 4345, 5525, 4345).border_color(rt::system_colors::dark_shadow_3d) },
             { 3, rt::line(5425, 0, 5425, 4345).border_color(rt::system_colors::dark_shadow_3d) } });
-    RT_CONTROL(Image3, rt::image(360, 0, 480, 480).picture(":/interpretation/book.ico"));
+    RT_CONTROL(Image3, rt::image(360, 0, 480, 480).picture(picture_names::book));
     RT_CONTROL(Label3,
         rt::label(240, 165, 5415, 375)
             .caption("И ВОТ, ЧТО МЫ НАГАДАЛИ...")

@@ -2,6 +2,7 @@
 // rely on: formats, sizes, colour limits, transparency and the pointer tips.
 
 #include "assets.h"
+#include "assets/PictureNames.h"
 
 #include <QFile>
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -133,9 +135,9 @@ std::vector<IconEntry> icon_directory(const QByteArray& bytes)
     return entries;
 }
 
-QString face_path(int card) { return QStringLiteral(":/main_window/face_%1.jpg").arg(card, 2, 10, QLatin1Char('0')); }
+QString face_path(int card) { return QString::fromStdString(picture_names::face(static_cast<CardIndex>(card))); }
 
-QString back_path(int design) { return QStringLiteral(":/main_window/back_%1.jpg").arg(design); }
+QString back_path(int design) { return QString::fromStdString(picture_names::back(design)); }
 
 template<typename Image>
 void expect_pairwise_different(const std::vector<Image>& images, const std::vector<QString>& names)
@@ -151,10 +153,8 @@ void expect_pairwise_different(const std::vector<Image>& images, const std::vect
 TEST_F(Assets, InitialisingTwiceKeepsEveryPictureReachable)
 {
     init_assets();
-    for (const char* path : { ":/main_window/face_00.jpg", ":/main_window/face_35.jpg", ":/main_window/back_7.jpg",
-             ":/start_dialog/pointer_arrow.ico", ":/interpretation/book.ico", ":/help/texture.jpg", ":/help/smiley.gif",
-             ":/about/about.jpg" })
-        EXPECT_TRUE(QFile::exists(QString::fromLatin1(path))) << path;
+    for (const std::string& name : picture_names::all())
+        EXPECT_TRUE(QFile::exists(QString::fromStdString(name))) << name;
 }
 
 TEST_F(Assets, CardFacesAreDistinctBaselineJpegsOfCardSize)
@@ -186,11 +186,11 @@ TEST_F(Assets, CardBacksHaveTheirOwnSizesAndAreDistinct)
 
 TEST_F(Assets, HelpTextureAndAboutPictureAreBaselineJpegs)
 {
-    expect_baseline_jpeg(QStringLiteral(":/help/texture.jpg"), QSize(364, 352));
-    expect_baseline_jpeg(QStringLiteral(":/about/about.jpg"), QSize(479, 298));
+    expect_baseline_jpeg(QString::fromLatin1(picture_names::help_texture), QSize(364, 352));
+    expect_baseline_jpeg(QString::fromLatin1(picture_names::about), QSize(479, 298));
 
     // Cyan and navy text lie on the texture: it has to stay a blue of middle lightness.
-    const QImage texture = read_image(QStringLiteral(":/help/texture.jpg"), "jpeg");
+    const QImage texture = read_image(QString::fromLatin1(picture_names::help_texture), "jpeg");
     double red = 0, green = 0, blue = 0;
     for (int y = 0; y < texture.height(); ++y) {
         for (int x = 0; x < texture.width(); ++x) {
@@ -214,17 +214,17 @@ TEST_F(Assets, IconsAreSixteenColourIconsWithMasks)
         std::vector<int> sizes;
     };
     const std::vector<Expected> icons = {
-        { ":/main_window/icon.ico", { 32 } },
-        { ":/main_window/pointer.ico", { 32 } },
-        { ":/main_window/hourglass.ico", { 32 } },
-        { ":/main_window/arrow_right.ico", { 32, 16 } },
-        { ":/main_window/arrow_down.ico", { 32, 16 } },
-        { ":/main_window/info.ico", { 32, 16 } },
-        { ":/main_window/heart.ico", { 32, 16 } },
-        { ":/start_dialog/pointer_arrow.ico", { 32 } },
-        { ":/start_dialog/pointer_heart.ico", { 32 } },
-        { ":/start_dialog/pointer_spade.ico", { 32 } },
-        { ":/interpretation/book.ico", { 32, 16 } },
+        { picture_names::main_window_icon, { 32 } },
+        { picture_names::main_window_pointer, { 32 } },
+        { picture_names::hourglass, { 32 } },
+        { picture_names::arrow_right, { 32, 16 } },
+        { picture_names::arrow_down, { 32, 16 } },
+        { picture_names::info, { 32, 16 } },
+        { picture_names::heart, { 32, 16 } },
+        { picture_names::pointer_arrow, { 32 } },
+        { picture_names::pointer_heart, { 32 } },
+        { picture_names::pointer_spade, { 32 } },
+        { picture_names::book, { 32, 16 } },
     };
     for (const Expected& icon : icons) {
         SCOPED_TRACE(icon.path);
@@ -246,7 +246,7 @@ TEST_F(Assets, IconsAreSixteenColourIconsWithMasks)
 
     // The start dialog's pointers are single 32 x 32 images, 766 bytes each.
     for (const char* pointer :
-        { ":/start_dialog/pointer_arrow.ico", ":/start_dialog/pointer_heart.ico", ":/start_dialog/pointer_spade.ico" })
+        { picture_names::pointer_arrow, picture_names::pointer_heart, picture_names::pointer_spade })
         EXPECT_EQ(read_bytes(QString::fromLatin1(pointer)).size(), 766) << pointer;
 }
 
@@ -260,10 +260,10 @@ TEST_F(Assets, PointerTipIsTheUpperLeftmostArrowPixel)
         QRgb badge; // a colour the suit sign in the lower right must show, 0 for none
     };
     const std::vector<Pointer> pointers = {
-        { ":/main_window/pointer.ico", 15, 15, 0 },
-        { ":/start_dialog/pointer_arrow.ico", 15, 15, 0 },
-        { ":/start_dialog/pointer_heart.ico", 7, 8, qRgb(255, 0, 0) },
-        { ":/start_dialog/pointer_spade.ico", 8, 8, qRgb(0, 0, 0) },
+        { picture_names::main_window_pointer, 15, 15, 0 },
+        { picture_names::pointer_arrow, 15, 15, 0 },
+        { picture_names::pointer_heart, 7, 8, qRgb(255, 0, 0) },
+        { picture_names::pointer_spade, 8, 8, qRgb(0, 0, 0) },
     };
     for (const Pointer& pointer : pointers) {
         SCOPED_TRACE(pointer.path);
@@ -297,14 +297,14 @@ TEST_F(Assets, BannersAndSmileyAreTwoColourBitmaps)
         QRgb ink;
     };
     const std::vector<Bitmap> bitmaps = {
-        { ":/main_window/smiley.bmp", { 30, 35 }, qRgb(255, 255, 0) },
-        { ":/main_window/banner_default.bmp", { 468, 30 }, 0 },
-        { ":/main_window/message1_man.bmp", { 305, 32 }, qRgb(255, 255, 255) },
-        { ":/main_window/message1_woman.bmp", { 294, 32 }, 0 },
-        { ":/main_window/message2_man.bmp", { 501, 32 }, 0 },
-        { ":/main_window/message2_woman.bmp", { 500, 32 }, qRgb(255, 255, 255) },
-        { ":/main_window/message3_man.bmp", { 459, 32 }, qRgb(255, 0, 0) },
-        { ":/main_window/message3_woman.bmp", { 289, 32 }, qRgb(0, 0, 255) },
+        { picture_names::smiley_bitmap, { 30, 35 }, qRgb(255, 255, 0) },
+        { picture_names::banner_default, { 468, 30 }, 0 },
+        { picture_names::message1_man, { 305, 32 }, qRgb(255, 255, 255) },
+        { picture_names::message1_woman, { 294, 32 }, 0 },
+        { picture_names::message2_man, { 501, 32 }, 0 },
+        { picture_names::message2_woman, { 500, 32 }, qRgb(255, 255, 255) },
+        { picture_names::message3_man, { 459, 32 }, qRgb(255, 0, 0) },
+        { picture_names::message3_woman, { 289, 32 }, qRgb(0, 0, 255) },
     };
     std::vector<QImage> images;
     std::vector<QString> names;
@@ -334,7 +334,7 @@ TEST_F(Assets, BannersAndSmileyAreTwoColourBitmaps)
 
 TEST_F(Assets, HelpSmileyIsYellowOnTransparentGif)
 {
-    const QString path = QStringLiteral(":/help/smiley.gif");
+    const QString path = QString::fromLatin1(picture_names::help_smiley);
     EXPECT_TRUE(read_bytes(path).startsWith("GIF89a"));
     const QImage image = read_image(path, "gif").convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(image.size(), QSize(30, 35));

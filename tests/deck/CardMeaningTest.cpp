@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 TEST(CardMeaning, SixesOfDiamondsAndHeartsShareTheOnlyRepeatedText)
 {
@@ -21,8 +22,8 @@ TEST(CardMeaning, SixesOfDiamondsAndHeartsShareTheOnlyRepeatedText)
 TEST(CardMeaning, RowsFollowTheNumbering)
 {
     EXPECT_EQ(CardMeaning(10), "Обман в надежде"); // eight of clubs
-    EXPECT_EQ(CardMeaning(card_index(5, 2)), "Удача в предприятиях"); // jack of clubs
-    EXPECT_EQ(CardMeaning(card_index(8, 1)), "Печальное письмо, известие о смерти"); // ace of spades
+    EXPECT_EQ(CardMeaning(card_index(Rank::Jack, Suit::Clubs)), "Удача в предприятиях");
+    EXPECT_EQ(CardMeaning(card_index(Rank::Ace, Suit::Spades)), "Печальное письмо, известие о смерти");
     EXPECT_EQ(CardMeaning(35), "Любовное письмо");
 }
 
@@ -32,14 +33,28 @@ TEST(CardMeaning, NoCardHasNoMeaning)
         EXPECT_EQ(CardMeaning(static_cast<CardIndex>(value)), "") << value;
 }
 
-TEST(CardNumbering, NumberSelectsRankSuitAndFace)
+TEST(CardNumbering, NumberSplitsIntoRankAndSuit)
 {
-    EXPECT_EQ(card_rank(4), 1); // seven
-    EXPECT_EQ(card_suit(4), 0); // of diamonds
-    EXPECT_EQ(card_rank(22), 5);
-    EXPECT_EQ(card_suit(22), 2);
-    EXPECT_EQ(card_index(8, 3), 35);
-    EXPECT_EQ(face_picture(4), ":/main_window/face_04.jpg");
-    EXPECT_EQ(face_picture(33), ":/main_window/face_33.jpg");
-    EXPECT_EQ(back_picture(7), ":/main_window/back_7.jpg");
+    EXPECT_EQ(card_rank(0), Rank::Six);
+    EXPECT_EQ(card_suit(0), Suit::Diamonds);
+    EXPECT_EQ(card_suit(1), Suit::Spades);
+    EXPECT_EQ(card_suit(3), Suit::Hearts);
+    EXPECT_EQ(card_rank(4), Rank::Seven);
+    EXPECT_EQ(card_suit(4), Suit::Diamonds);
+    EXPECT_EQ(card_rank(22), Rank::Jack);
+    EXPECT_EQ(card_suit(22), Suit::Clubs);
+    EXPECT_EQ(card_rank(33), Rank::Ace);
+    EXPECT_EQ(card_suit(33), Suit::Spades);
+    EXPECT_EQ(card_index(Rank::Ace, Suit::Hearts), 35);
+}
+
+TEST(CardNumbering, SplittingAndJoiningGivesBackEveryCard)
+{
+    std::set<std::pair<Rank, Suit>> cards;
+    for (int k = 0; k < card_count; ++k) {
+        auto const card = static_cast<CardIndex>(k);
+        EXPECT_EQ(card_index(card_rank(card), card_suit(card)), card) << k;
+        cards.insert({ card_rank(card), card_suit(card) });
+    }
+    EXPECT_EQ(cards.size(), static_cast<std::size_t>(card_count));
 }

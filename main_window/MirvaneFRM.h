@@ -32,6 +32,10 @@ public:
     void Timer4_Timer();
     void Timer5_Timer();
 
+private:
+    // Tests reach the fields below through this struct only.
+    friend struct MirvaneFRMTestAccess;
+
     // Card numbers still in the pack.
     std::array<std::uint8_t, 36> Deck {};
     // Cards drawn in this deal.
@@ -48,7 +52,6 @@ public:
     bool BannerRight { false };
     bool BannerDown { false };
 
-private:
     MirvaneMDL& Module() { return module<MirvaneMDL>(); }
     void draw_card();
     // The clock's whole second since midnight.

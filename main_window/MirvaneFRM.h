@@ -53,7 +53,13 @@ private:
     bool BannerDown { false };
 
     MirvaneMDL& Module() { return module<MirvaneMDL>(); }
+    // The draw that the deal button's click carries out.
     void draw_card();
+    // The three phases of a tick of the pile, in their order.
+    void banner_sequence();
+    // Returns whether this step ended a half pass.
+    bool pile_step();
+    void end_stopped_deal(bool half_pass_ended);
     // The clock's whole second since midnight.
     std::int32_t clock_second();
 };

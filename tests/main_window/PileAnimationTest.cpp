@@ -8,12 +8,13 @@ protected:
         start(user_sex);
         h->press(main(), rt::Key::F3);
     }
-    // Ticks of the pile until the half pass in progress ends.
+    // Ticks of the pile until the half pass in progress ends; a pile that never
+    // turns shows as far more ticks than a half pass takes.
     int finish_half_pass()
     {
         bool const returning = fields().PileReturning;
         int ticks = 0;
-        while (fields().PileReturning == returning) {
+        while (fields().PileReturning == returning && ticks < 1000) {
             tick(main().Timer1);
             ++ticks;
         }
@@ -67,6 +68,27 @@ TEST_F(PileTest, HalfPassTakes144TicksAndTheBacksComeBackInOrder)
         EXPECT_FLOAT_EQ(w.Рубашка(i).left(), i <= 8 ? 4175 : i <= 15 ? 4145 : i <= 22 ? 4115 : i <= 29 ? 4085 : 4055);
     EXPECT_FALSE(fields().PileReturning);
     EXPECT_EQ(fields().PileIndex, 35);
+}
+
+TEST_F(PileTest, StopOnTheWayBackEndsWhenTheLastBackIsHome)
+{
+    start_deal();
+    auto& w = main();
+    finish_half_pass();
+    tick(w.Timer1, 50);
+    h->press(w, rt::Key::F2);
+    tick(w.Timer1);
+    EXPECT_EQ(w.Command1.caption(), "Подождите");
+    EXPECT_EQ(finish_half_pass(), 144 - 51) << "the stop waits for the half pass back";
+    EXPECT_FALSE(running(w.Timer1));
+    EXPECT_EQ(fields().PileIndex, 35);
+    EXPECT_TRUE(w.ЛевыйЗабой.visible());
+    EXPECT_EQ(w.Command1.caption(), "Начать\rсдачу");
+    EXPECT_TRUE(w.Command1.enabled());
+    EXPECT_EQ(w.Label1.picture(), w.Image2.picture());
+    // The pile stays at rest.
+    h->advance(1000);
+    EXPECT_FLOAT_EQ(w.Рубашка(35).left(), 4055);
 }
 
 TEST_F(PileTest, StartAfterADealThatEndedOnTheRightFindsEveryBackHome)

@@ -32,6 +32,10 @@ public:
     void Timer4_Timer();
     void Timer5_Timer();
 
+private:
+    // Tests reach the fields below through this struct only.
+    friend struct MirvaneFRMTestAccess;
+
     // Card numbers still in the pack.
     std::array<std::uint8_t, 36> Deck {};
     // Cards drawn in this deal.
@@ -48,9 +52,14 @@ public:
     bool BannerRight { false };
     bool BannerDown { false };
 
-private:
     MirvaneMDL& Module() { return module<MirvaneMDL>(); }
+    // The draw that the deal button's click carries out.
     void draw_card();
+    // The three phases of a tick of the pile, in their order.
+    void banner_sequence();
+    // Returns whether this step ended a half pass.
+    bool pile_step();
+    void end_stopped_deal(bool half_pass_ended);
     // The clock's whole second since midnight.
     std::int32_t clock_second();
 };

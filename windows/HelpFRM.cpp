@@ -43,11 +43,11 @@ HelpFRM::HelpFRM(rt::Runtime& runtime)
 
 void HelpFRM::Form_Load()
 {
-    // 1. Both buttons wear the texture.
+    // 1. The first button wears the texture.
     Command1(0).set_picture(Image1.picture());
-    // 2.
+    // 2. The second button too.
     Command1(1).set_picture(Image1.picture());
-    // 3.
+    // 3. The help text.
     Label1.set_caption(HelpText());
     // 4. Painted unscaled; it covers the client area whole.
     self().set_picture(Image1.picture());
@@ -67,13 +67,13 @@ void HelpFRM::Command1_Click(std::int16_t Index)
     } else if (Index == 1) {
         // 1. "Не понятно" or Esc: the text and the buttons go ...
         Label1.set_visible(false);
-        // 2.
+        // 2. ... the first button ...
         Command1(0).set_visible(false);
-        // 3.
+        // 3. ... the second button ...
         Command1(1).set_visible(false);
-        // 4. ... the answer and the smiling face come ...
+        // 4. ... the answer comes ...
         Label2.set_visible(true);
-        // 5.
+        // 5. ... the smiling face under it ...
         Image2.set_visible(true);
         // 6. ... and the window closes itself on the first tick.
         Timer1.set_enabled(true);
@@ -94,6 +94,6 @@ void HelpFRM::Form_Deactivate()
 
 void HelpFRM::Form_LostFocus()
 {
-    // 1.
+    // 1. The window lost the focus: it closes.
     unload();
 }

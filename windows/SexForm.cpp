@@ -15,14 +15,14 @@ SexForm::SexForm(rt::Runtime& runtime)
 
 void SexForm::Form_Load()
 {
-    // 1. The first reference to the help window loads it, hidden, before the
-    // texture is read.
+    // 1. The help window's texture; this first reference to the help window
+    // loads it, hidden, before the texture is read.
     Image1.set_picture(form<HelpFRM>().Image1.picture());
-    // 2.
+    // 2. The button "Женщина" wears it ...
     Command1.set_picture(form<HelpFRM>().Image1.picture());
-    // 3.
+    // 3. ... so does "Мужчина" ...
     Command2.set_picture(form<HelpFRM>().Image1.picture());
-    // 4.
+    // 4. ... and "Не знаю".
     Command3.set_picture(form<HelpFRM>().Image1.picture());
 }
 
@@ -38,41 +38,41 @@ void SexForm::Command1_Click()
     module<MirvaneMDL>().UserSex = 1;
     // 2. Kept loaded, never shown again.
     hide();
-    // 3.
+    // 3. The main window loads and comes up.
     form<MirvaneFRM>().show();
 }
 
 void SexForm::Command2_Click()
 {
-    // 1.
+    // 1. A man this time.
     module<MirvaneMDL>().UserSex = 0;
-    // 2.
+    // 2. Kept loaded, never shown again.
     hide();
-    // 3.
+    // 3. The main window loads and comes up.
     form<MirvaneFRM>().show();
 }
 
 void SexForm::Command3_Click()
 {
-    // 1.
+    // 1. The answers go: "Женщина" ...
     Command1.set_visible(false);
-    // 2.
+    // 2. ... "Мужчина" ...
     Command2.set_visible(false);
-    // 3.
+    // 3. ... and "Не знаю".
     Command3.set_visible(false);
-    // 4.
+    // 4. The question goes too.
     Label1.set_caption("");
-    // 5.
+    // 5. The lower label's colour ...
     Label1.set_fore_color(Label2.fore_color());
-    // 6.
+    // 6. ... and its height in the window.
     Label1.set_top(Label2.top());
     // 7. Only the face name passes: size, weight and the rest of Label1's font stay.
     Label1.set_font_name(Label2.font().name);
-    // 8.
+    // 8. The lower label's font size.
     Label1.set_font_size(Label2.font().size);
-    // 9.
+    // 9. Not underlined.
     Label1.set_font_underline(false);
-    // 10.
+    // 10. The reply.
     Label1.set_caption("НАДО БЫ УЗНАТЬ!");
     // 11. The program ends on the first tick.
     Timer1.set_enabled(true);
@@ -80,7 +80,7 @@ void SexForm::Command3_Click()
 
 void SexForm::Timer1_Timer()
 {
-    // 1.
+    // 1. The reply has been read: the program ends.
     End();
 }
 

@@ -25,7 +25,7 @@ void ViewFRM::Form_Activate()
     Picture1.set_focus();
     // 2. The text is built anew at every activation.
     Label1.set_caption("");
-    // 3.
+    // 3. No separator before the first meaning.
     std::string separator;
     // 4. The caption is its own accumulator: empty places before the first
     // meaning add nothing, every place after it adds the separator.
@@ -34,7 +34,7 @@ void ViewFRM::Form_Activate()
             separator = " > ";
         Label1.set_caption(Label1.caption() + separator + form<MirvaneFRM>().Расклад(p).tool_tip_text());
     }
-    // 5.
+    // 5. A full stop closes the text.
     Label1.set_caption(Label1.caption() + ".");
 }
 

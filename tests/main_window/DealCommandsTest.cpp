@@ -28,7 +28,7 @@ TEST_F(MainWindowTest, StartingADealOffersTheFirstDraw)
     EXPECT_FALSE(w.GetPush.enabled());
     EXPECT_TRUE(w.StopPush.enabled());
     EXPECT_FALSE(w.Inter.enabled());
-    EXPECT_FALSE(w.DealStopped);
+    EXPECT_FALSE(fields().DealStopped);
     EXPECT_TRUE(running(w.Timer1));
     EXPECT_FALSE(running(w.Timer5));
     // F3 does nothing while a deal waits for a draw; neither does F7.
@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, DrawKeepsTheButtonForASecondAndGivesItBack)
     h->click(w.Command1); // "Начать сдачу" starts a deal too
     EXPECT_EQ(w.Command1.caption(), caption_draw);
     h->press(w, rt::Key::Space); // the button has the focus
-    EXPECT_EQ(w.DrawnCount, 1);
+    EXPECT_EQ(fields().DrawnCount, 1);
     EXPECT_EQ(w.Command1.caption(), caption_wait);
     EXPECT_FALSE(w.Command1.enabled());
     EXPECT_TRUE(running(w.Timer3));
@@ -73,8 +73,8 @@ TEST_F(MainWindowTest, NinthDrawStopsTheDealAndEndsReadyToInterpret)
     EXPECT_EQ(h->beeps(), 1) << "the beep comes with the click";
     EXPECT_FALSE(w.StopPush.enabled());
     EXPECT_TRUE(w.GetPush.enabled());
-    EXPECT_TRUE(w.DealStopped);
-    EXPECT_EQ(w.DrawnCount, 9);
+    EXPECT_TRUE(fields().DealStopped);
+    EXPECT_EQ(fields().DrawnCount, 9);
 
     // The button never offers a tenth draw: it waits until the pile's half pass ends.
     int ticks = 0;
@@ -159,8 +159,8 @@ TEST_F(MainWindowTest, StopAfterSomeDrawsResetsAtOnce)
     h->press(w, rt::Key::F2);
     EXPECT_EQ(h->beeps(), 1);
     EXPECT_EQ(w.Command1.caption(), start_caption);
-    EXPECT_TRUE(w.DealStopped);
-    EXPECT_EQ(w.DrawnCount, 0);
+    EXPECT_TRUE(fields().DealStopped);
+    EXPECT_EQ(fields().DrawnCount, 0);
     for (int p = 0; p <= 8; ++p)
         EXPECT_EQ(w.Расклад(p).tool_tip_text(), "");
     h->advance(2000);
@@ -184,7 +184,7 @@ TEST_F(MainWindowTest, NewDealWhileTheNinthCardFliesClearsTheSpread)
     h->press(w, rt::Key::F3);
     EXPECT_FALSE(running(w.Timer3));
     EXPECT_EQ(w.Command1.caption(), caption_draw);
-    EXPECT_FALSE(w.DealStopped);
+    EXPECT_FALSE(fields().DealStopped);
     for (int p = 0; p <= 8; ++p)
         EXPECT_EQ(w.Расклад(p).tool_tip_text(), "");
     h->advance(5000);
@@ -201,7 +201,7 @@ TEST_F(MainWindowTest, DisabledButtonIgnoresEveryClick)
     h->click(w.Command1);
     h->press(w, rt::Key::Enter);
     h->press(w, rt::Key::Space);
-    EXPECT_EQ(w.DrawnCount, 1);
+    EXPECT_EQ(fields().DrawnCount, 1);
 }
 
 TEST_F(MainWindowTest, HelpAndAboutOpenAtAnyTimeWithoutTouchingTheDeal)
@@ -276,7 +276,7 @@ TEST_F(MainWindowTest, ShortcutKeysAreThePlainKeysInEveryDealState)
     auto snapshot = [&] {
         auto& w = main();
         return std::tuple(w.Command1.caption(), w.Command1.enabled(), w.GetPush.enabled(), w.StopPush.enabled(),
-            w.Inter.enabled(), w.DrawnCount, mdl().ScinIndex, h->runtime().forms().size(), h->beeps());
+            w.Inter.enabled(), fields().DrawnCount, mdl().ScinIndex, h->runtime().forms().size(), h->beeps());
     };
     rt::KeyStroke const modifiers[]
         = { { rt::Key::None, 0, true, false, false }, { rt::Key::None, 0, false, true, false },

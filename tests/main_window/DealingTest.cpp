@@ -21,8 +21,8 @@ protected:
         start();
         h->press(main(), rt::Key::F3);
         run([&] {
-            main().PileIndex = static_cast<std::int16_t>(back);
-            main().DrawnCount = static_cast<std::uint8_t>(place);
+            fields().PileIndex = static_cast<std::int16_t>(back);
+            fields().DrawnCount = static_cast<std::uint8_t>(place);
         });
         h->click(main().Command1);
     }
@@ -41,7 +41,7 @@ TEST_F(DealingTest, BackFliesToPlaceZeroInSteps)
     EXPECT_EQ(back_at(4), (Point { 575, 1440 }));
     EXPECT_TRUE(w.Рубашка(4).visible());
     tick(w.Timer3); // lands where it stands
-    EXPECT_TRUE(w.CardLanded);
+    EXPECT_TRUE(fields().CardLanded);
     EXPECT_FALSE(w.Рубашка(4).visible());
     EXPECT_EQ(w.Расклад(0).picture(), w.Рубашка(4).picture()) << "the place shows the back";
     EXPECT_EQ(w.Расклад(0).tool_tip_text(), "");
@@ -61,7 +61,7 @@ TEST_F(DealingTest, BackFliesStraightDownToTheNinthPlace)
     tick(w.Timer3);
     EXPECT_EQ(back_at(0), (Point { 4175, 2640 }));
     tick(w.Timer3);
-    EXPECT_TRUE(w.CardLanded);
+    EXPECT_TRUE(fields().CardLanded);
     EXPECT_FALSE(w.Рубашка(0).visible());
     tick(w.Timer3);
     EXPECT_FALSE(running(w.Timer3));
@@ -73,12 +73,12 @@ TEST_F(DealingTest, BackAlreadyNearItsPlaceLandsOnTheFirstTick)
     start();
     h->press(main(), rt::Key::F3);
     run([&] {
-        main().PileIndex = 7;
+        fields().PileIndex = 7;
         main().Рубашка(7).move(1500, 1200, 1065, 1440); // within 1000 of place 0 on both axes
     });
     h->click(main().Command1);
     tick(main().Timer3);
-    EXPECT_TRUE(main().CardLanded);
+    EXPECT_TRUE(fields().CardLanded);
     EXPECT_EQ(back_at(7), (Point { 1500, 1200 }));
     tick(main().Timer3);
     EXPECT_NE(main().Расклад(0).tool_tip_text(), "");
@@ -89,14 +89,14 @@ TEST_F(DealingTest, RevealTakesTheCardThePickCounterStandsOn)
     start_deal_with_back(4);
     auto& w = main();
     tick(w.Timer3, 4);
-    ASSERT_TRUE(w.CardLanded);
-    run([&] { w.PickIndex = 10; });
+    ASSERT_TRUE(fields().CardLanded);
+    run([&] { fields().PickIndex = 10; });
     tick(w.Timer3);
     EXPECT_EQ(w.Расклад(0).picture(), w.Карта(10).picture());
     EXPECT_EQ(w.Расклад(0).tool_tip_text(), "Обман в надежде");
     for (int i = 0; i <= 34; ++i)
-        EXPECT_EQ(w.Deck[static_cast<std::size_t>(i)], i < 10 ? i : i + 1) << i;
-    EXPECT_EQ(w.Deck[35], 35) << "position 35 is left behind the pack";
+        EXPECT_EQ(fields().Deck[static_cast<std::size_t>(i)], i < 10 ? i : i + 1) << i;
+    EXPECT_EQ(fields().Deck[35], 35) << "position 35 is left behind the pack";
     // The place now lies in front of its marker.
     EXPECT_GT(stack_rank(w.Расклад(0)), stack_rank(w.Shape1(0)));
 }
@@ -106,11 +106,11 @@ TEST_F(DealingTest, LastPositionIsDealtWithoutShifting)
     start_deal_with_back(4);
     auto& w = main();
     tick(w.Timer3, 4);
-    run([&] { w.PickIndex = 35; });
+    run([&] { fields().PickIndex = 35; });
     tick(w.Timer3);
     EXPECT_EQ(w.Расклад(0).tool_tip_text(), "Любовное письмо");
     for (int i = 0; i <= 34; ++i)
-        EXPECT_EQ(w.Deck[static_cast<std::size_t>(i)], i);
+        EXPECT_EQ(fields().Deck[static_cast<std::size_t>(i)], i);
 }
 
 TEST_F(DealingTest, PickCounterRunsOverTheCardsLeftInThePack)
@@ -120,17 +120,17 @@ TEST_F(DealingTest, PickCounterRunsOverTheCardsLeftInThePack)
     std::set<int> seen;
     for (int i = 0; i < 72; ++i) {
         tick(w.Timer2);
-        seen.insert(w.PickIndex);
+        seen.insert(fields().PickIndex);
     }
     EXPECT_EQ(seen.size(), 36u);
     EXPECT_EQ(*seen.rbegin(), 35);
 
     // During a flight the card in the air still counts.
     h->press(w, rt::Key::F3);
-    run([&] { w.PickIndex = 35; });
+    run([&] { fields().PickIndex = 35; });
     h->click(w.Command1);
     tick(w.Timer2);
-    EXPECT_EQ(w.PickIndex, 0) << "bound 35 with the first card in flight";
+    EXPECT_EQ(fields().PickIndex, 0) << "bound 35 with the first card in flight";
     // After nine cards the bound is 26.
     h->advance(1000);
     for (int i = 1; i < 9; ++i)
@@ -139,7 +139,7 @@ TEST_F(DealingTest, PickCounterRunsOverTheCardsLeftInThePack)
     int highest = 0;
     for (int i = 0; i < 60; ++i) {
         tick(w.Timer2);
-        highest = std::max<int>(highest, w.PickIndex);
+        highest = std::max<int>(highest, fields().PickIndex);
     }
     EXPECT_EQ(highest, 26);
 }
@@ -182,7 +182,7 @@ TEST_F(DealingTest, NewDealKeepsThePickCounter)
     h->press(w, rt::Key::F3);
     draw_and_wait();
     h->press(w, rt::Key::F2);
-    run([&] { w.PickIndex = 20; });
+    run([&] { fields().PickIndex = 20; });
     h->press(w, rt::Key::F3);
-    EXPECT_EQ(w.PickIndex, 20);
+    EXPECT_EQ(fields().PickIndex, 20);
 }

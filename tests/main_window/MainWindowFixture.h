@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MirvaneFRMTestAccess.h"
 #include "TestFolder.h"
 #include "main_window/MirvaneFRM.h"
 #include "runtime/Headless.h"
@@ -22,6 +23,7 @@ protected:
         h->start<MirvaneFRM>();
     }
     MirvaneFRM& main() { return h->form<MirvaneFRM>(); }
+    MirvaneFRMTestAccess fields() { return MirvaneFRMTestAccess(main()); }
     MirvaneMDL& mdl() { return h->runtime().module<MirvaneMDL>(); }
     // Runs code as an event procedure of the program.
     void run(std::function<void()> const& procedure) { h->runtime().dispatch(procedure); }

@@ -34,17 +34,17 @@ TEST_F(MainWindowTest, AfterLoadingTheTableIsReadyToStart)
     EXPECT_FLOAT_EQ(w.ЛевыйЗабой.top(), 240);
     EXPECT_EQ(w.Label1.picture(), w.Image2.picture());
 
-    EXPECT_EQ(w.PileIndex, 35);
-    EXPECT_FALSE(w.PileReturning);
-    EXPECT_EQ(w.DrawnCount, 0);
-    EXPECT_EQ(w.PickIndex, 0);
-    EXPECT_FALSE(w.CardLanded);
-    EXPECT_FALSE(w.DealStopped);
-    EXPECT_EQ(w.BannerStart, 0);
-    EXPECT_FALSE(w.BannerRight);
-    EXPECT_FALSE(w.BannerDown);
+    EXPECT_EQ(fields().PileIndex, 35);
+    EXPECT_FALSE(fields().PileReturning);
+    EXPECT_EQ(fields().DrawnCount, 0);
+    EXPECT_EQ(fields().PickIndex, 0);
+    EXPECT_FALSE(fields().CardLanded);
+    EXPECT_FALSE(fields().DealStopped);
+    EXPECT_EQ(fields().BannerStart, 0);
+    EXPECT_FALSE(fields().BannerRight);
+    EXPECT_FALSE(fields().BannerDown);
     for (int i = 0; i <= 35; ++i)
-        EXPECT_EQ(w.Deck[static_cast<std::size_t>(i)], i);
+        EXPECT_EQ(fields().Deck[static_cast<std::size_t>(i)], i);
 
     auto const& timers = h->runtime().timers();
     EXPECT_FALSE(timers.armed(w.Timer1));

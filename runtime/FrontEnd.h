@@ -23,7 +23,7 @@ public:
     // Also for the window itself (its self() control): Visible shows or hides it.
     virtual void property_changed(Control&, Property) = 0;
     virtual void stacking_changed(Control&) = 0;
-    virtual void focus_changed(Form&) = 0;
+    virtual void focus_changed(Form&, FocusReason) = 0;
     virtual void refresh(Control&) = 0;
 
     virtual void beep() = 0;

@@ -201,7 +201,7 @@ void Runtime::click(Control& control)
 {
     dispatch([&] {
         if (control.can_take_focus() && control.kind() == Kind::CommandButton)
-            set_focus(control);
+            set_focus(control, FocusReason::Mouse);
         click_guarded(control);
     });
 }
@@ -238,7 +238,7 @@ void Runtime::move_focus(Form& form, bool backwards)
     } else if (backwards) {
         next = order.size() - 1;
     }
-    set_focus(*order[next]);
+    set_focus(*order[next], FocusReason::Keyboard);
 }
 
 bool Runtime::key_press(Form& form, KeyStroke key)
@@ -281,7 +281,7 @@ bool Runtime::key_press(Form& form, KeyStroke key)
                 for (Control* c : form.controls()) {
                     if (c->kind() == Kind::CommandButton && c->access_key() == letter && c->can_take_focus()) {
                         used = true;
-                        set_focus(*c);
+                        set_focus(*c, FocusReason::Keyboard);
                         click_guarded(*c);
                         return;
                     }
@@ -391,12 +391,12 @@ void Runtime::timer_enabled_changed(Control& timer)
     m_front_end.timers_changed();
 }
 
-void Runtime::set_focus(Control& control)
+void Runtime::set_focus(Control& control, FocusReason reason)
 {
     if (!control.can_take_focus())
         throw RuntimeError(error::invalid_procedure_call, "Invalid procedure call or argument");
     control.form().m_focused = &control;
-    m_front_end.focus_changed(control.form());
+    m_front_end.focus_changed(control.form(), reason);
 }
 
 void Runtime::stacking_changed(Control& control) { m_front_end.stacking_changed(control); }

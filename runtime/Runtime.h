@@ -88,7 +88,8 @@ public:
     void hide(Form&);
     void unload(Form&);
     void timer_enabled_changed(Control&);
-    void set_focus(Control&);
+    // SetFocus of a control; the input methods pass on how the user moved it.
+    void set_focus(Control&, FocusReason = FocusReason::Program);
     void stacking_changed(Control&);
 
     // Runs an event procedure as the event loop does: End and untrapped errors

@@ -99,6 +99,10 @@ struct KeyStroke {
 
 constexpr KeyStroke alt_key(char32_t letter) { return KeyStroke { Key::Character, letter, false, false, true }; }
 
+// How the keyboard focus came to a control: a front end shows a focus frame
+// once the user has moved the focus with the keyboard.
+enum class FocusReason { Program, Keyboard, Mouse };
+
 // What changed on a control, so that a front end updates only that.
 enum class Property {
     Caption,

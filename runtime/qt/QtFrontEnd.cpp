@@ -107,6 +107,8 @@ namespace {
         }
     }
 
+    bool is_function_key(QKeyEvent const& event) { return event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F35; }
+
     QMessageBox::Icon message_icon(int flags)
     {
         switch (flags & 0x70) {
@@ -176,6 +178,10 @@ struct QtFrontEnd::State : QObject {
     bool eventFilter(QObject*, QEvent*) override;
 
     QtFrontEnd& owner;
+    // The program reads no command line: the toolkit is handed the program's
+    // name alone, so that no option of its own (-reverse, -style ...) applies.
+    int app_argc { 1 };
+    char* app_argv[2];
     std::unique_ptr<QApplication> owned_app;
     QElapsedTimer clock;
     QTimer timer;
@@ -192,7 +198,8 @@ struct QtFrontEnd::State : QObject {
 
 QtFrontEnd::State::State(QtFrontEnd& front_end, int& argc, char** argv)
     : owner(front_end)
-    , owned_app(QApplication::instance() ? nullptr : std::make_unique<QApplication>(argc, argv))
+    , app_argv { argc > 0 ? argv[0] : nullptr, nullptr }
+    , owned_app(QApplication::instance() ? nullptr : std::make_unique<QApplication>(app_argc, app_argv))
 {
     clock.start();
     // The run time decides when the program ends, not the last window closed.
@@ -624,7 +631,12 @@ void QtFrontEnd::State::apply_cursor(QWidget& widget, Control const& control)
             return;
         }
     }
-    if (pointer == mouse_pointer_default || pointer == mouse_pointer_custom)
+    // A windowed control of the default pointer shows the desktop's standard
+    // arrow, whatever its window's pointer; a graphical one shows its window's.
+    if ((pointer == mouse_pointer_default || pointer == mouse_pointer_custom) && control.kind() != Kind::Form
+        && is_windowed(control.kind()))
+        widget.setCursor(Qt::ArrowCursor);
+    else if (pointer == mouse_pointer_default || pointer == mouse_pointer_custom)
         widget.unsetCursor();
     else
         widget.setCursor(cursor_shape(pointer));
@@ -730,11 +742,9 @@ bool QtFrontEnd::State::key_pressed(QWidget* widget, QKeyEvent* event)
     Form* form = form_of(widget->window());
     if (!form)
         return false;
-    // An unused key travels up from the focused widget to its window: take it
-    // once, where it arrived.
-    QWidget const* focus = QApplication::focusWidget();
-    if (focus && focus != widget && widget->isAncestorOf(focus))
-        return false;
+    // An unused key travels up from the focused widget to its window and is
+    // offered to the run time at each step; a key the run time does not use
+    // has changed nothing, so offering it again is harmless.
     std::optional<KeyStroke> const stroke = key_stroke_of(*event);
     if (!stroke)
         return false;
@@ -747,6 +757,17 @@ bool QtFrontEnd::State::key_pressed(QWidget* widget, QKeyEvent* event)
 bool QtFrontEnd::State::eventFilter(QObject* object, QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // The run time owns the function keys: taken here, they come as key
+        // presses to the run time and never trigger a menu's shortcut, which
+        // is there to be shown beside its item. So a key with a modifier is
+        // never mistaken for the plain key, and an open menu takes none.
+        if (is_function_key(*static_cast<QKeyEvent*>(event)) && object->isWidgetType()
+            && (form_of(static_cast<QWidget*>(object)->window()) || qobject_cast<QMenu*>(object))) {
+            event->accept();
+            return true;
+        }
+        break;
     case QEvent::KeyPress:
         return object->isWidgetType() && key_pressed(static_cast<QWidget*>(object), static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
@@ -829,10 +850,15 @@ void QtFrontEnd::stacking_changed(Control& control)
         widget->raise();
 }
 
-void QtFrontEnd::focus_changed(Form& form)
+void QtFrontEnd::focus_changed(Form& form, FocusReason reason)
 {
+    // Tab tells the style that the keyboard moved the focus, so that it draws
+    // the focus frame from then on; a mouse click or the program does not.
+    Qt::FocusReason const qt_reason = reason == FocusReason::Keyboard ? Qt::TabFocusReason
+        : reason == FocusReason::Mouse                                ? Qt::MouseFocusReason
+                                                                      : Qt::OtherFocusReason;
     if (QWidget* widget = form.focused() ? widget_of_view(*form.focused()) : nullptr)
-        widget->setFocus(Qt::OtherFocusReason);
+        widget->setFocus(qt_reason);
 }
 
 void QtFrontEnd::refresh(Control& control)

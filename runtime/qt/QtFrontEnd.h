@@ -55,7 +55,7 @@ private:
     void form_activated(Form&) override;
     void property_changed(Control&, Property) override;
     void stacking_changed(Control&) override;
-    void focus_changed(Form&) override;
+    void focus_changed(Form&, FocusReason) override;
     void refresh(Control&) override;
     void beep() override;
     void message_box(std::string const& text, int flags, std::string const& title) override;

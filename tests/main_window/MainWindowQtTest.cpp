@@ -2,6 +2,7 @@
 #include "main_window/MirvaneFRM.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -80,4 +81,33 @@ TEST_F(MainWindowOnScreen, F8ChangesTheBacksAndTheCloseBoxStoresIt)
     window()->close();
     EXPECT_TRUE(front_end.runtime().ended());
     EXPECT_EQ(folder.read("mirvane.ini"), std::string("\2\1", 2));
+}
+
+// The run time alone decides what a function key does: with Shift, Control or
+// Alt it is another key, which no menu item has, though the menu shows "F3".
+TEST_F(MainWindowOnScreen, AFunctionKeyWithAModifierReachesNoProcedure)
+{
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : window();
+    auto const& module = front_end.runtime().module<MirvaneMDL>();
+    for (Qt::KeyboardModifier modifier : { Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier }) {
+        for (Qt::Key key : { Qt::Key_F3, Qt::Key_F8, Qt::Key_F1 })
+            QTest::keyClick(focus, key, modifier);
+    }
+    EXPECT_EQ(main().Command1.caption(), "Начать\rсдачу");
+    EXPECT_EQ(module.ScinIndex, 0);
+    EXPECT_EQ(front_end.runtime().find_form("HelpFRM"), nullptr);
+
+    QTest::keyClick(focus, Qt::Key_F3);
+    EXPECT_EQ(main().Command1.caption(), "Тянуть\rкарту") << "the plain key starts the deal";
+}
+
+// A windowed control whose pointer is the default shows the desktop's standard
+// arrow, not the window's own blue one.
+TEST_F(MainWindowOnScreen, TheDealButtonShowsTheStandardPointer)
+{
+    QWidget* button = front_end.widget_of(main().Command1);
+    EXPECT_FALSE(window()->cursor().pixmap().isNull()) << "the window has its own pointer";
+    EXPECT_TRUE(button->testAttribute(Qt::WA_SetCursor));
+    EXPECT_EQ(button->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(button->cursor().pixmap().isNull());
 }

@@ -85,3 +85,35 @@ TEST_F(StartDialogOnScreen, ManOpensTheMainWindowForAMan)
     EXPECT_EQ(main_window->menuBar()->actions().at(0)->text(), QString::fromUtf8("&Гадатель"));
     EXPECT_TRUE(std::filesystem::exists(folder / "mirvane.ini"));
 }
+
+TEST_F(StartDialogOnScreen, EachButtonShowsItsOwnPointerAndDontKnowTheStandardOne)
+{
+    QPixmap const window_pointer = window()->cursor().pixmap();
+    EXPECT_FALSE(window_pointer.isNull());
+    for (rt::Control* control : { &dialog().Command1, &dialog().Command2 }) {
+        QPixmap const own = button(*control)->cursor().pixmap();
+        EXPECT_FALSE(own.isNull());
+        EXPECT_NE(own.toImage(), window_pointer.toImage());
+    }
+    QPushButton* dont_know = button(dialog().Command3);
+    EXPECT_TRUE(dont_know->testAttribute(Qt::WA_SetCursor));
+    EXPECT_EQ(dont_know->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(dont_know->cursor().pixmap().isNull());
+}
+
+// When the dialog comes up no button shows a focus frame; the first Tab moves
+// the focus to "&Мужчина", which then shows one.
+TEST_F(StartDialogOnScreen, TheFirstTabShowsTheFocusFrameOnMan)
+{
+    QPushButton* man = button(dialog().Command2);
+    QImage const before = man->grab().toImage();
+    QTest::keyClick(window(), Qt::Key_Tab);
+    EXPECT_TRUE(man->hasFocus());
+    EXPECT_EQ(dialog().focused(), &dialog().Command2);
+    EXPECT_NE(man->grab().toImage(), before) << "the focus frame shows";
+    QImage const woman = button(dialog().Command1)->grab().toImage();
+    QTest::keyClick(window(), Qt::Key_Tab);
+    EXPECT_TRUE(button(dialog().Command1)->hasFocus());
+    EXPECT_NE(button(dialog().Command1)->grab().toImage(), woman);
+    EXPECT_EQ(man->grab().toImage(), before) << "the frame left with the focus";
+}

@@ -16,9 +16,10 @@ struct MirvaneFRMDefinition : rt::Form {
             rt::form_window()
                 .caption("Зеливорната")
                 .back_color(window_color)
-                .window_style(rt::BorderStyle::FixedSingle)
-                .no_max_button()
-                .client_size(9510, 6060)
+                .border_style(rt::BorderStyle::FixedSingle)
+                .max_button(false)
+                .client_width(9510)
+                .client_height(6060)
                 .icon(":/main_window/icon.ico")
                 .mouse_icon(":/main_window/pointer.ico", 15, 15))
     {
@@ -50,7 +51,8 @@ struct MirvaneFRMDefinition : rt::Form {
         for (auto const& place : places) {
             if (place.marker == index)
                 return rt::shape(place.left + marker_offset_left, place.top + marker_offset_top, 735, 1095)
-                    .shape(rt::ShapeKind::Circle, 7)
+                    .shape(rt::ShapeKind::Circle)
+                    .border_width(7)
                     .border_color(rt::rgb(0, 255, 255))
                     .back_color(rt::rgb(0, 128, 255));
         }
@@ -59,7 +61,9 @@ struct MirvaneFRMDefinition : rt::Form {
 
     static rt::ControlDefinition card_place(int index)
     {
-        return rt::image(places[index].left, places[index].top, 1065, 1440).stretch().single_border();
+        return rt::image(places[index].left, places[index].top, 1065, 1440)
+            .stretch()
+            .border_style(rt::BorderStyle::FixedSingle);
     }
 
     static rt::ArrayDefinition place_elements()
@@ -73,7 +77,7 @@ struct MirvaneFRMDefinition : rt::Form {
 
     static rt::ControlDefinition banner(char const* resource, float width_pixels, float height_pixels)
     {
-        return rt::image(0, 0, width_pixels * 15, height_pixels * 15).hidden().picture(resource);
+        return rt::image(0, 0, width_pixels * 15, height_pixels * 15).visible(false).picture(resource);
     }
 
     // Tab order of the back-design stores, as the window has always had it.
@@ -83,11 +87,13 @@ struct MirvaneFRMDefinition : rt::Form {
     RT_CONTROL_ARRAY(Shape1, rt::elements(0, 8, marker));
     RT_CONTROL_ARRAY(Расклад, place_elements());
     RT_CONTROL_ARRAY(Рубашка, rt::elements(35, 0, [](int i) {
-        return (i == 0 ? rt::image(3600, 600, 1065, 1440) : rt::image(3480, 240, 1065, 1440)).stretch().single_border();
+        return (i == 0 ? rt::image(3600, 600, 1065, 1440) : rt::image(3480, 240, 1065, 1440))
+            .stretch()
+            .border_style(rt::BorderStyle::FixedSingle);
     }));
 
     // Hidden stores of pictures; they are never shown nor moved.
-    RT_CONTROL(Image1, rt::image(0, 0, 1005, 1380).hidden());
+    RT_CONTROL(Image1, rt::image(0, 0, 1005, 1380).visible(false));
     RT_CONTROL(Image2, banner(":/main_window/banner_default.bmp", 468, 30));
     RT_CONTROL_ARRAY(Message1,
         { { 0, banner(":/main_window/message1_man.bmp", 305, 32) },
@@ -99,44 +105,56 @@ struct MirvaneFRMDefinition : rt::Form {
         { { 0, banner(":/main_window/message3_man.bmp", 459, 32) },
             { 1, banner(":/main_window/message3_woman.bmp", 289, 32) } });
     RT_CONTROL_ARRAY(Карта, rt::elements(0, 35, [](int k) {
-        return rt::image(0, 0, 1035, 1410).hidden().single_border().picture(face_picture(static_cast<CardIndex>(k)));
+        return rt::image(0, 0, 1035, 1410)
+            .visible(false)
+            .border_style(rt::BorderStyle::FixedSingle)
+            .picture(face_picture(static_cast<CardIndex>(k)));
     }));
 
     // Windowed controls, which always lie above the graphical ones.
     RT_CONTROL(Command1,
         rt::button(1920, 360, 1335, 1215)
-            .disabled()
+            .enabled(false)
             .graphical()
             .back_color(rt::rgb(96, 128, 255))
             .font("Courier New", 9.75f, true)
             .caption("Тянуть")
             .disabled_picture(":/main_window/hourglass.ico")
             .tab_index(0));
-    RT_CONTROL(ЛевыйЗабой, rt::picture_box(120, 3360, 1065, 1440).hidden().disabled().no_border().tab_index(1));
-    RT_CONTROL(Image3, rt::image(0, 0, 1065, 1440).stretch().inside(ЛевыйЗабой));
-    RT_CONTROL(
-        Label1, rt::picture_box(960, 5520, 7020, 450).disabled().no_border().back_color(window_color).tab_index(2));
+    RT_CONTROL(ЛевыйЗабой,
+        rt::picture_box(120, 3360, 1065, 1440)
+            .visible(false)
+            .enabled(false)
+            .border_style(rt::BorderStyle::None)
+            .tab_index(1));
+    RT_CONTROL(Image3, rt::image(0, 0, 1065, 1440).stretch().container(ЛевыйЗабой));
+    RT_CONTROL(Label1,
+        rt::picture_box(960, 5520, 7020, 450)
+            .enabled(false)
+            .border_style(rt::BorderStyle::None)
+            .back_color(window_color)
+            .tab_index(2));
     RT_CONTROL(Picture1,
         rt::picture_box(480, 5360, 450, 525)
-            .disabled()
-            .no_border()
+            .enabled(false)
+            .border_style(rt::BorderStyle::None)
             .back_color(window_color)
             .picture(":/main_window/smiley.bmp")
             .tab_index(3));
     RT_CONTROL(Picture2,
         rt::picture_box(8160, 5360, 450, 525)
-            .disabled()
-            .no_border()
+            .enabled(false)
+            .border_style(rt::BorderStyle::None)
             .back_color(window_color)
             .picture(":/main_window/smiley.bmp")
             .tab_index(4));
     RT_CONTROL_ARRAY(Picture3, rt::elements(0, 3, [](int i) {
         static char const* const icons[4] = { ":/main_window/arrow_right.ico", ":/main_window/arrow_down.ico",
             ":/main_window/info.ico", ":/main_window/heart.ico" };
-        return rt::picture_box(0, 0, 615, 615).hidden().picture(icons[i]).tab_index(5 + i);
+        return rt::picture_box(0, 0, 615, 615).visible(false).picture(icons[i]).tab_index(5 + i);
     }));
     RT_CONTROL_ARRAY(Picture4, rt::elements(0, 7, [](int i) {
-        return rt::picture_box(0, 0, 1215, 1095).hidden().picture(back_picture(i)).tab_index(back_tab_index[i]);
+        return rt::picture_box(0, 0, 1215, 1095).visible(false).picture(back_picture(i)).tab_index(back_tab_index[i]);
     }));
 
     RT_CONTROL(Timer1, rt::timer(10, false));
@@ -146,15 +164,15 @@ struct MirvaneFRMDefinition : rt::Form {
     RT_CONTROL(Timer5, rt::timer(1000, false));
 
     RT_CONTROL(Mnu, rt::menu("&Меню"));
-    RT_CONTROL(GetPush, rt::menu_item("&Начать сдачу", rt::Key::F3).inside(Mnu));
-    RT_CONTROL(StopPush, rt::menu_item("&Прекратить сдачу", rt::Key::F2).disabled().inside(Mnu));
-    RT_CONTROL(Inter, rt::menu_item("&Интерпретация...", rt::Key::F7).disabled().inside(Mnu));
-    RT_CONTROL(l2, rt::menu_item("-").inside(Mnu));
-    RT_CONTROL(ChangeScin, rt::menu_item("&Сменить рубашку", rt::Key::F8).inside(Mnu));
-    RT_CONTROL(l0, rt::menu_item("-").inside(Mnu));
-    RT_CONTROL(Exit, rt::menu_item("В&ыход").inside(Mnu));
+    RT_CONTROL(GetPush, rt::menu_item("&Начать сдачу", rt::Key::F3).container(Mnu));
+    RT_CONTROL(StopPush, rt::menu_item("&Прекратить сдачу", rt::Key::F2).enabled(false).container(Mnu));
+    RT_CONTROL(Inter, rt::menu_item("&Интерпретация...", rt::Key::F7).enabled(false).container(Mnu));
+    RT_CONTROL(l2, rt::menu_item("-").container(Mnu));
+    RT_CONTROL(ChangeScin, rt::menu_item("&Сменить рубашку", rt::Key::F8).container(Mnu));
+    RT_CONTROL(l0, rt::menu_item("-").container(Mnu));
+    RT_CONTROL(Exit, rt::menu_item("В&ыход").container(Mnu));
     RT_CONTROL(HelpMnu, rt::menu("&Справка"));
-    RT_CONTROL(WhatCanIDo, rt::menu_item("&Что делать?", rt::Key::F1).inside(HelpMnu));
-    RT_CONTROL(l1, rt::menu_item("-").inside(HelpMnu));
-    RT_CONTROL(About, rt::menu_item("&О программе...").inside(HelpMnu));
+    RT_CONTROL(WhatCanIDo, rt::menu_item("&Что делать?", rt::Key::F1).container(HelpMnu));
+    RT_CONTROL(l1, rt::menu_item("-").container(HelpMnu));
+    RT_CONTROL(About, rt::menu_item("&О программе...").container(HelpMnu));
 };

@@ -14,7 +14,7 @@ namespace {
 
 struct BenchForm : rt::Form {
     explicit BenchForm(rt::Runtime& rt)
-        : Form(rt, "BenchForm", rt::form_window().caption("Ticks").client_size(9510, 6060))
+        : Form(rt, "BenchForm", rt::form_window().caption("Ticks").client_width(9510).client_height(6060))
     {
         Pile.on_timer = [this] { step(Back, 700); };
         Banner.on_timer = [this] { step(Strip, 15); };

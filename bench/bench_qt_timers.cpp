@@ -42,10 +42,10 @@ struct Tally {
 
 struct BenchForm : rt::Form {
     explicit BenchForm(rt::Runtime& rt)
-        : Form(rt, "BenchForm", rt::form_window().caption("Timers").client_size(9510, 6060))
+        : Form(rt, "BenchForm", rt::form_window().caption("Timers").client_width(9510).client_height(6060))
     {
-        Fast.on_timer = [this] { fast.tick(now(), Fast.interval()); };
-        Slow.on_timer = [this] { slow.tick(now(), Slow.interval()); };
+        Fast.on_timer = [this] { fast.tick(now(), Fast.properties().interval); };
+        Slow.on_timer = [this] { slow.tick(now(), Slow.properties().interval); };
         Watch.on_timer = [this] {
             if (now() - fast.start_ms < module<Settings>().duration_ms)
                 return;
@@ -54,7 +54,7 @@ struct BenchForm : rt::Form {
             End();
         };
     }
-    RT_CONTROL(Face, rt::image(600, 600, 1065, 1440).stretch().single_border());
+    RT_CONTROL(Face, rt::image(600, 600, 1065, 1440).stretch().border_style(rt::BorderStyle::FixedSingle));
     RT_CONTROL(Fast, rt::timer(10, false));
     RT_CONTROL(Slow, rt::timer(20, false));
     // Ends the run; ticks rarely enough not to count. Enabled last, so that

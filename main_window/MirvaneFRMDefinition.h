@@ -17,9 +17,10 @@ struct MirvaneFRMDefinition : rt::Form {
             rt::form_window()
                 .caption("Зеливорната")
                 .back_color(window_color)
-                .window_style(rt::BorderStyle::FixedSingle)
-                .no_max_button()
-                .client_size(9510, 6060)
+                .border_style(rt::BorderStyle::FixedSingle)
+                .max_button(false)
+                .client_width(9510)
+                .client_height(6060)
                 .icon(picture_names::main_window_icon)
                 .mouse_icon(picture_names::main_window_pointer, 15, 15))
     {
@@ -51,7 +52,8 @@ struct MirvaneFRMDefinition : rt::Form {
         for (auto const& place : places) {
             if (place.marker == index)
                 return rt::shape(place.left + marker_offset_left, place.top + marker_offset_top, 735, 1095)
-                    .shape(rt::ShapeKind::Circle, 7)
+                    .shape(rt::ShapeKind::Circle)
+                    .border_width(7)
                     .border_color(rt::rgb(0, 255, 255))
                     .back_color(rt::rgb(0, 128, 255));
         }
@@ -60,7 +62,9 @@ struct MirvaneFRMDefinition : rt::Form {
 
     static rt::ControlDefinition card_place(int index)
     {
-        return rt::image(places[index].left, places[index].top, 1065, 1440).stretch().single_border();
+        return rt::image(places[index].left, places[index].top, 1065, 1440)
+            .stretch()
+            .border_style(rt::BorderStyle::FixedSingle);
     }
 
     static rt::ArrayDefinition place_elements()
@@ -74,7 +78,7 @@ struct MirvaneFRMDefinition : rt::Form {
 
     static rt::ControlDefinition banner(char const* resource, float width_pixels, float height_pixels)
     {
-        return rt::image(0, 0, width_pixels * 15, height_pixels * 15).hidden().picture(resource);
+        return rt::image(0, 0, width_pixels * 15, height_pixels * 15).visible(false).picture(resource);
     }
 
     // Tab order of the back-design stores, as the window has always had it.
@@ -84,11 +88,13 @@ struct MirvaneFRMDefinition : rt::Form {
     RT_CONTROL_ARRAY(Shape1, rt::elements(0, 8, marker));
     RT_CONTROL_ARRAY(Расклад, place_elements());
     RT_CONTROL_ARRAY(Рубашка, rt::elements(35, 0, [](int i) {
-        return (i == 0 ? rt::image(3600, 600, 1065, 1440) : rt::image(3480, 240, 1065, 1440)).stretch().single_border();
+        return (i == 0 ? rt::image(3600, 600, 1065, 1440) : rt::image(3480, 240, 1065, 1440))
+            .stretch()
+            .border_style(rt::BorderStyle::FixedSingle);
     }));
 
     // Hidden stores of pictures; they are never shown nor moved.
-    RT_CONTROL(Image1, rt::image(0, 0, 1005, 1380).hidden());
+    RT_CONTROL(Image1, rt::image(0, 0, 1005, 1380).visible(false));
     RT_CONTROL(Image2, banner(picture_names::banner_default, 468, 30));
     RT_CONTROL_ARRAY(Message1,
         { { 0, banner(picture_names::message1_man, 305, 32) }, { 1, banner(picture_names::message1_woman, 294, 32) } });
@@ -98,46 +104,58 @@ struct MirvaneFRMDefinition : rt::Form {
         { { 0, banner(picture_names::message3_man, 459, 32) }, { 1, banner(picture_names::message3_woman, 289, 32) } });
     RT_CONTROL_ARRAY(Карта, rt::elements(0, card_count - 1, [](int k) {
         return rt::image(0, 0, 1035, 1410)
-            .hidden()
-            .single_border()
+            .visible(false)
+            .border_style(rt::BorderStyle::FixedSingle)
             .picture(picture_names::face(static_cast<CardIndex>(k)));
     }));
 
     // Windowed controls, which always lie above the graphical ones.
     RT_CONTROL(Command1,
         rt::button(1920, 360, 1335, 1215)
-            .disabled()
+            .enabled(false)
             .graphical()
             .back_color(rt::rgb(96, 128, 255))
             .font("Courier New", 9.75f, true)
             .caption("Тянуть")
             .disabled_picture(picture_names::hourglass)
             .tab_index(0));
-    RT_CONTROL(ЛевыйЗабой, rt::picture_box(120, 3360, 1065, 1440).hidden().disabled().no_border().tab_index(1));
-    RT_CONTROL(Image3, rt::image(0, 0, 1065, 1440).stretch().inside(ЛевыйЗабой));
-    RT_CONTROL(
-        Label1, rt::picture_box(960, 5520, 7020, 450).disabled().no_border().back_color(window_color).tab_index(2));
+    RT_CONTROL(ЛевыйЗабой,
+        rt::picture_box(120, 3360, 1065, 1440)
+            .visible(false)
+            .enabled(false)
+            .border_style(rt::BorderStyle::None)
+            .tab_index(1));
+    RT_CONTROL(Image3, rt::image(0, 0, 1065, 1440).stretch().container(ЛевыйЗабой));
+    RT_CONTROL(Label1,
+        rt::picture_box(960, 5520, 7020, 450)
+            .enabled(false)
+            .border_style(rt::BorderStyle::None)
+            .back_color(window_color)
+            .tab_index(2));
     RT_CONTROL(Picture1,
         rt::picture_box(480, 5360, 450, 525)
-            .disabled()
-            .no_border()
+            .enabled(false)
+            .border_style(rt::BorderStyle::None)
             .back_color(window_color)
             .picture(picture_names::smiley_bitmap)
             .tab_index(3));
     RT_CONTROL(Picture2,
         rt::picture_box(8160, 5360, 450, 525)
-            .disabled()
-            .no_border()
+            .enabled(false)
+            .border_style(rt::BorderStyle::None)
             .back_color(window_color)
             .picture(picture_names::smiley_bitmap)
             .tab_index(4));
     RT_CONTROL_ARRAY(Picture3, rt::elements(0, 3, [](int i) {
         static char const* const icons[4]
             = { picture_names::arrow_right, picture_names::arrow_down, picture_names::info, picture_names::heart };
-        return rt::picture_box(0, 0, 615, 615).hidden().picture(icons[i]).tab_index(5 + i);
+        return rt::picture_box(0, 0, 615, 615).visible(false).picture(icons[i]).tab_index(5 + i);
     }));
     RT_CONTROL_ARRAY(Picture4, rt::elements(0, back_design_count - 1, [](int i) {
-        return rt::picture_box(0, 0, 1215, 1095).hidden().picture(picture_names::back(i)).tab_index(back_tab_index[i]);
+        return rt::picture_box(0, 0, 1215, 1095)
+            .visible(false)
+            .picture(picture_names::back(i))
+            .tab_index(back_tab_index[i]);
     }));
 
     RT_CONTROL(Timer1, rt::timer(10, false));
@@ -147,15 +165,15 @@ struct MirvaneFRMDefinition : rt::Form {
     RT_CONTROL(Timer5, rt::timer(1000, false));
 
     RT_CONTROL(Mnu, rt::menu("&Меню"));
-    RT_CONTROL(GetPush, rt::menu_item("&Начать сдачу", rt::Key::F3).inside(Mnu));
-    RT_CONTROL(StopPush, rt::menu_item("&Прекратить сдачу", rt::Key::F2).disabled().inside(Mnu));
-    RT_CONTROL(Inter, rt::menu_item("&Интерпретация...", rt::Key::F7).disabled().inside(Mnu));
-    RT_CONTROL(l2, rt::menu_item("-").inside(Mnu));
-    RT_CONTROL(ChangeScin, rt::menu_item("&Сменить рубашку", rt::Key::F8).inside(Mnu));
-    RT_CONTROL(l0, rt::menu_item("-").inside(Mnu));
-    RT_CONTROL(Exit, rt::menu_item("В&ыход").inside(Mnu));
+    RT_CONTROL(GetPush, rt::menu_item("&Начать сдачу", rt::Key::F3).container(Mnu));
+    RT_CONTROL(StopPush, rt::menu_item("&Прекратить сдачу", rt::Key::F2).enabled(false).container(Mnu));
+    RT_CONTROL(Inter, rt::menu_item("&Интерпретация...", rt::Key::F7).enabled(false).container(Mnu));
+    RT_CONTROL(l2, rt::menu_item("-").container(Mnu));
+    RT_CONTROL(ChangeScin, rt::menu_item("&Сменить рубашку", rt::Key::F8).container(Mnu));
+    RT_CONTROL(l0, rt::menu_item("-").container(Mnu));
+    RT_CONTROL(Exit, rt::menu_item("В&ыход").container(Mnu));
     RT_CONTROL(HelpMnu, rt::menu("&Справка"));
-    RT_CONTROL(WhatCanIDo, rt::menu_item("&Что делать?", rt::Key::F1).inside(HelpMnu));
-    RT_CONTROL(l1, rt::menu_item("-").inside(HelpMnu));
-    RT_CONTROL(About, rt::menu_item("&О программе...").inside(HelpMnu));
+    RT_CONTROL(WhatCanIDo, rt::menu_item("&Что делать?", rt::Key::F1).container(HelpMnu));
+    RT_CONTROL(l1, rt::menu_item("-").container(HelpMnu));
+    RT_CONTROL(About, rt::menu_item("&О программе...").container(HelpMnu));
 };

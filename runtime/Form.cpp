@@ -32,8 +32,6 @@ namespace {
 Form::Form(Runtime& runtime, std::string_view name, ControlDefinition const& definition)
     : m_runtime(runtime)
     , m_self(*this, name, definition)
-    , m_client_width_definition(definition.client_w)
-    , m_client_height_definition(definition.client_h)
 {
 }
 
@@ -41,11 +39,12 @@ Form::Form(Runtime& runtime, std::string_view name, ControlDefinition const& def
 // which is known once every control, the menus among them, exists.
 void Form::finish_definition()
 {
-    if (m_client_width_definition <= 0 || m_client_height_definition <= 0)
+    Properties& p = m_self.m_properties;
+    if (p.client_width <= 0 || p.client_height <= 0)
         return;
-    Frame const f = frame_of(m_self.window_border_style(), has_menu_bar());
-    m_self.m_width = m_client_width_definition + 2 * f.side;
-    m_self.m_height = m_client_height_definition + f.top + f.bottom;
+    Frame const f = frame_of(p.border_style, has_menu_bar());
+    p.width = p.client_width + 2 * f.side;
+    p.height = p.client_height + f.top + f.bottom;
 }
 
 Form::~Form() = default;
@@ -70,12 +69,12 @@ bool Form::has_menu_bar() const
 
 float Form::client_width() const
 {
-    return m_self.width() - 2 * frame_of(m_self.window_border_style(), has_menu_bar()).side;
+    return m_self.width() - 2 * frame_of(m_self.properties().border_style, has_menu_bar()).side;
 }
 
 float Form::client_height() const
 {
-    Frame const f = frame_of(m_self.window_border_style(), has_menu_bar());
+    Frame const f = frame_of(m_self.properties().border_style, has_menu_bar());
     return m_self.height() - f.top - f.bottom;
 }
 
@@ -141,7 +140,7 @@ std::vector<Control*> Form::tab_order() const
             result.push_back(c);
     }
     std::stable_sort(result.begin(), result.end(),
-        [](Control const* a, Control const* b) { return a->tab_index() < b->tab_index(); });
+        [](Control const* a, Control const* b) { return a->properties().tab_index < b->properties().tab_index; });
     return result;
 }
 

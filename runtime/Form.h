@@ -89,8 +89,6 @@ private:
     Control* m_focused { nullptr };
     bool m_loaded { false };
     int m_window_state { 0 };
-    float m_client_width_definition;
-    float m_client_height_definition;
     long m_front_rank { 0 };
     long m_back_rank { 0 };
 };

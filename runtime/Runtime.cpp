@@ -62,8 +62,8 @@ void Runtime::show(Form& form)
 {
     if (!form.loaded())
         return;
-    if (!form.m_self.m_visible) {
-        form.m_self.m_visible = true;
+    if (!form.m_self.m_properties.visible) {
+        form.m_self.m_properties.visible = true;
         m_front_end.property_changed(form.m_self, Property::Visible);
     }
     activate_form(form);
@@ -71,9 +71,9 @@ void Runtime::show(Form& form)
 
 void Runtime::hide(Form& form)
 {
-    if (!form.loaded() || !form.m_self.m_visible)
+    if (!form.loaded() || !form.m_self.m_properties.visible)
         return;
-    form.m_self.m_visible = false;
+    form.m_self.m_properties.visible = false;
     m_front_end.property_changed(form.m_self, Property::Visible);
     if (m_active == &form)
         activate_previous(form);
@@ -218,7 +218,8 @@ void Runtime::click_menu(Control& item)
 Control* Runtime::default_or_cancel(Form& form, bool cancel) const
 {
     for (Control* c : form.controls()) {
-        if (c->kind() == Kind::CommandButton && (cancel ? c->is_cancel() : c->is_default()) && c->effectively_visible()
+        if (c->kind() == Kind::CommandButton
+            && (cancel ? c->properties().cancel_button : c->properties().default_button) && c->effectively_visible()
             && c->effectively_enabled())
             return c;
     }
@@ -260,7 +261,7 @@ bool Runtime::key_press(Form& form, KeyStroke key)
             if (modified)
                 return;
             for (Control* c : form.controls()) {
-                if (c->kind() == Kind::MenuItem && c->shortcut() == key.key) {
+                if (c->kind() == Kind::MenuItem && c->properties().shortcut == key.key) {
                     // A disabled item ignores its key.
                     if (c->effectively_enabled() && c->visible()) {
                         used = true;

@@ -9,9 +9,9 @@ namespace rt {
 void TimerScheduler::arm(Control& timer, std::int64_t now_ms)
 {
     disarm(timer);
-    if (timer.interval() <= 0)
+    if (timer.properties().interval <= 0)
         return;
-    m_entries.push_back({ &timer, now_ms + timer.interval(), m_next_order++ });
+    m_entries.push_back({ &timer, now_ms + timer.properties().interval, m_next_order++ });
 }
 
 void TimerScheduler::disarm(Control& timer)
@@ -49,7 +49,7 @@ Control* TimerScheduler::take_due(std::int64_t now_ms)
             entry.due += late;
         ++m_shifts;
     }
-    next->due += next->timer->interval();
+    next->due += next->timer->properties().interval;
     return next->timer;
 }
 

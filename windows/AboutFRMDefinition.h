@@ -10,11 +10,12 @@ struct AboutFRMDefinition : rt::Form {
         : Form(runtime, "AboutFRM",
             rt::form_window()
                 .caption("О программе")
-                .window_style(rt::BorderStyle::FixedToolWindow)
-                .no_max_button()
-                .no_min_button()
-                .client_size(7185, 4470)
-                .start_up(rt::StartUpPosition::CenterOwner)
+                .border_style(rt::BorderStyle::FixedToolWindow)
+                .max_button(false)
+                .min_button(false)
+                .client_width(7185)
+                .client_height(4470)
+                .start_up_position(rt::StartUpPosition::CenterOwner)
                 .picture(picture_names::about))
     {
     }

@@ -14,12 +14,13 @@ struct HelpFRMDefinition : rt::Form {
         : Form(runtime, "HelpFRM",
             rt::form_window()
                 .caption("Что делать?")
-                .window_style(rt::BorderStyle::FixedToolWindow)
+                .border_style(rt::BorderStyle::FixedToolWindow)
                 .back_color(rt::system_colors::button_shadow)
-                .no_max_button()
-                .no_min_button()
-                .client_size(5460, 4785)
-                .start_up(rt::StartUpPosition::CenterOwner))
+                .max_button(false)
+                .min_button(false)
+                .client_width(5460)
+                .client_height(4785)
+                .start_up_position(rt::StartUpPosition::CenterOwner))
     {
     }
 
@@ -31,17 +32,17 @@ struct HelpFRMDefinition : rt::Form {
             .font("MS Sans Serif", 8.25f, true)
             .tab_index(2));
     // The texture, at its own size; never shown.
-    RT_CONTROL(Image1, rt::image(3240, 2880, 5460, 5280).hidden().picture(picture_names::help_texture));
+    RT_CONTROL(Image1, rt::image(3240, 2880, 5460, 5280).visible(false).picture(picture_names::help_texture));
     RT_CONTROL(Label2,
         rt::label(240, 720, 5055, 2895)
             .caption("ТЯЖЕЛО ВАМ!")
-            .hidden()
+            .visible(false)
             .transparent()
             .alignment(rt::Alignment::Center)
             .fore_color(rt::rgb(0, 255, 0))
             .font("Comic Sans MS", 48, true)
             .tab_index(4));
-    RT_CONTROL(Image2, rt::image(2520, 3600, 450, 525).hidden().picture(picture_names::help_smiley));
+    RT_CONTROL(Image2, rt::image(2520, 3600, 450, 525).visible(false).picture(picture_names::help_smiley));
 
     // Windowed controls, which always lie above the graphical ones.
     RT_CONTROL_ARRAY(Command1,

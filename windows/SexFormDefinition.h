@@ -15,10 +15,11 @@ struct SexFormDefinition : rt::Form {
         : Form(runtime, "SexForm",
             rt::form_window()
                 .caption("Зеливорната")
-                .window_style(rt::BorderStyle::None)
+                .border_style(rt::BorderStyle::None)
                 .back_color(rt::system_colors::button_shadow)
-                .client_size(4710, 1740)
-                .start_up(rt::StartUpPosition::CenterScreen)
+                .client_width(4710)
+                .client_height(1740)
+                .start_up_position(rt::StartUpPosition::CenterScreen)
                 .mouse_icon(picture_names::pointer_arrow, 15, 15))
     {
     }
@@ -35,7 +36,7 @@ struct SexFormDefinition : rt::Form {
     // Never shown: the style that "&Не знаю" gives the question.
     RT_CONTROL(Label2,
         rt::label(120, 650, 1335, 495)
-            .hidden()
+            .visible(false)
             .fore_color(rt::rgb(0, 255, 0))
             .transparent()
             .font("Times New Roman", 21.75f, true));

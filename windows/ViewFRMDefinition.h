@@ -12,12 +12,13 @@ struct ViewFRMDefinition : rt::Form {
         : Form(runtime, "ViewFRM",
             rt::form_window()
                 .caption("Интерпретация...")
-                .window_style(rt::BorderStyle::None)
+                .border_style(rt::BorderStyle::None)
                 .back_color(rt::system_colors::button_shadow)
-                .no_max_button()
-                .no_min_button()
-                .client_size(5445, 4365)
-                .start_up(rt::StartUpPosition::CenterOwner))
+                .max_button(false)
+                .min_button(false)
+                .client_width(5445)
+                .client_height(4365)
+                .start_up_position(rt::StartUpPosition::CenterOwner))
     {
         // The top edge of the bevel lies behind the book; the other three edges
         // and the small print lie in front of the heading.

@@ -359,7 +359,7 @@ void QtFrontEnd::State::create_view(FormView& form_view, Control& control)
             break;
         auto* action = new QAction(parent_menu);
         parent_menu->addAction(action);
-        if (int const key = qt_key_of(control.shortcut()))
+        if (int const key = qt_key_of(control.properties().shortcut))
             action->setShortcut(QKeySequence(key));
         forward(action, &QAction::triggered, action, &Runtime::click_menu);
         view.action = action;
@@ -382,7 +382,7 @@ void QtFrontEnd::State::create_view(FormView& form_view, Control& control)
 void QtFrontEnd::State::configure_window(Control const& self, FormWindow& window)
 {
     Qt::WindowFlags flags;
-    switch (self.window_border_style()) {
+    switch (self.properties().border_style) {
     case BorderStyle::None:
         flags = Qt::Window | Qt::FramelessWindowHint;
         break;
@@ -392,14 +392,14 @@ void QtFrontEnd::State::configure_window(Control const& self, FormWindow& window
     case BorderStyle::FixedSingle:
         flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint;
-        if (self.min_button())
+        if (self.properties().min_button)
             flags |= Qt::WindowMinimizeButtonHint;
-        if (self.max_button())
+        if (self.properties().max_button)
             flags |= Qt::WindowMaximizeButtonHint;
         break;
     }
     window.setWindowFlags(flags);
-    if (QPixmap const& icon = pictures.get(self.icon()); !icon.isNull())
+    if (QPixmap const& icon = pictures.get(self.properties().icon); !icon.isNull())
         window.setWindowIcon(QIcon(icon));
 }
 
@@ -409,30 +409,31 @@ void QtFrontEnd::State::configure(Control const& control, View& view)
     switch (control.kind()) {
     case Kind::Image: {
         auto* image = static_cast<ImageWidget*>(view.widget);
-        image->set_stretch(control.stretch());
-        image->set_border(control.border_style() == 1);
+        image->set_stretch(control.properties().stretch);
+        image->set_border(control.properties().border_style == BorderStyle::FixedSingle);
         break;
     }
     case Kind::PictureBox:
-        static_cast<PictureBoxWidget*>(view.widget)->set_border(control.border_style() == 1);
+        static_cast<PictureBoxWidget*>(view.widget)
+            ->set_border(control.properties().border_style == BorderStyle::FixedSingle);
         break;
     case Kind::Label: {
         auto* label = static_cast<LabelWidget*>(view.widget);
-        label->set_transparent(control.transparent());
-        label->set_border(control.border_style() == 1);
+        label->set_transparent(control.properties().transparent);
+        label->set_border(control.properties().border_style == BorderStyle::FixedSingle);
         Qt::Alignment horizontal = Qt::AlignLeft;
-        if (control.alignment() == Alignment::Right)
+        if (control.properties().alignment == Alignment::Right)
             horizontal = Qt::AlignRight;
-        else if (control.alignment() == Alignment::Center)
+        else if (control.properties().alignment == Alignment::Center)
             horizontal = Qt::AlignHCenter;
         label->setAlignment(horizontal | Qt::AlignTop);
         break;
     }
     case Kind::CommandButton:
-        static_cast<ButtonWidget*>(view.widget)->set_graphical(control.graphical_style());
+        static_cast<ButtonWidget*>(view.widget)->set_graphical(control.properties().graphical);
         break;
     case Kind::Shape:
-        static_cast<ShapeWidget*>(view.widget)->set_shape(control.shape());
+        static_cast<ShapeWidget*>(view.widget)->set_shape(control.properties().shape);
         break;
     default:
         break;
@@ -485,17 +486,18 @@ void QtFrontEnd::State::apply(Control& control, Property property)
         break;
     case Property::BackColor:
         if (control.kind() == Kind::Label)
-            set_palette_color(*widget, QPalette::Window, to_qcolor(control.back_color()));
+            set_palette_color(*widget, QPalette::Window, to_qcolor(control.properties().back_color));
         else if (control.kind() == Kind::PictureBox)
-            set_palette_color(*view->content, QPalette::Window, to_qcolor(control.back_color()));
+            set_palette_color(*view->content, QPalette::Window, to_qcolor(control.properties().back_color));
         else if (control.kind() == Kind::CommandButton)
-            static_cast<ButtonWidget*>(widget)->set_back_color(to_qcolor(control.back_color()));
+            static_cast<ButtonWidget*>(widget)->set_back_color(to_qcolor(control.properties().back_color));
         break;
     case Property::BorderColor:
         if (control.kind() == Kind::Shape)
-            static_cast<ShapeWidget*>(widget)->set_border(to_qcolor(control.border_color()), control.border_width());
+            static_cast<ShapeWidget*>(widget)->set_border(
+                to_qcolor(control.properties().border_color), control.properties().border_width);
         else if (control.kind() == Kind::Line)
-            static_cast<LineWidget*>(widget)->set_color(to_qcolor(control.border_color()));
+            static_cast<LineWidget*>(widget)->set_color(to_qcolor(control.properties().border_color));
         break;
     case Property::Font:
         if (control.kind() == Kind::Label || control.kind() == Kind::CommandButton)
@@ -538,7 +540,7 @@ void QtFrontEnd::State::apply_form(Form& form, FormView& view, Property property
         window->surface()->set_picture(pictures.get(self.picture()));
         break;
     case Property::BackColor:
-        set_palette_color(*window->surface(), QPalette::Window, to_qcolor(self.back_color()));
+        set_palette_color(*window->surface(), QPalette::Window, to_qcolor(self.properties().back_color));
         break;
     case Property::MousePointer:
         apply_cursor(*window, self);
@@ -593,8 +595,8 @@ void QtFrontEnd::State::apply_geometry(Control& control, View& view)
     if (!view.widget || view.action)
         return;
     if (control.kind() == Kind::Line) {
-        QPoint const from(to_pixels(control.x1()), to_pixels(control.y1()));
-        QPoint const to(to_pixels(control.x2()), to_pixels(control.y2()));
+        QPoint const from(to_pixels(control.properties().x1), to_pixels(control.properties().y1));
+        QPoint const to(to_pixels(control.properties().x2), to_pixels(control.properties().y2));
         QRect const box = QRect(from, to).normalized();
         view.widget->setGeometry(box);
         static_cast<LineWidget*>(view.widget)->set_line(from - box.topLeft(), to - box.topLeft());
@@ -615,7 +617,7 @@ void QtFrontEnd::State::apply_picture(Control& control, View& view)
     case Kind::CommandButton:
         static_cast<ButtonWidget*>(view.widget)
             ->set_pictures(pictures.get(control.picture()), pictures.get(control.down_picture()),
-                pictures.get(control.disabled_picture()));
+                pictures.get(control.properties().disabled_picture));
         break;
     default:
         break;
@@ -624,10 +626,11 @@ void QtFrontEnd::State::apply_picture(Control& control, View& view)
 
 void QtFrontEnd::State::apply_cursor(QWidget& widget, Control const& control)
 {
-    int const pointer = control.mouse_pointer();
+    int const pointer = control.properties().mouse_pointer;
     if (pointer == mouse_pointer_custom) {
-        if (QPixmap const& icon = pictures.get(control.mouse_icon()); !icon.isNull()) {
-            widget.setCursor(QCursor(icon, control.mouse_icon()->hot_x, control.mouse_icon()->hot_y));
+        if (QPixmap const& icon = pictures.get(control.properties().mouse_icon); !icon.isNull()) {
+            widget.setCursor(
+                QCursor(icon, control.properties().mouse_icon->hot_x, control.properties().mouse_icon->hot_y));
             return;
         }
     }
@@ -647,7 +650,7 @@ void QtFrontEnd::State::show(Form& form, FormView& view)
     FormWindow* window = view.window;
     if (!view.shown_before) {
         view.shown_before = true;
-        StartUpPosition const position = form.self().start_up_position();
+        StartUpPosition const position = form.self().properties().start_up_position;
         if (position == StartUpPosition::CenterScreen || position == StartUpPosition::CenterOwner) {
             window->layout()->activate();
             QScreen const* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

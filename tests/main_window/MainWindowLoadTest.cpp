@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, WindowSitsAtTheTopLeftWithItsClientArea)
     EXPECT_FLOAT_EQ(w.client_width(), 9510);
     EXPECT_FLOAT_EQ(w.client_height(), 6060);
     EXPECT_EQ(w.self().caption(), "Зеливорната");
-    EXPECT_FALSE(w.self().max_button());
+    EXPECT_FALSE(w.self().properties().max_button);
 }
 
 TEST_F(MainWindowTest, FirstMenuIsCaptionedForTheUserAtEveryActivation)

@@ -18,7 +18,7 @@ struct Plan {
 
 struct EndingForm : rt::Form {
     explicit EndingForm(rt::Runtime& rt)
-        : Form(rt, "EndingForm", rt::form_window().caption("Ending").client_size(3000, 2000))
+        : Form(rt, "EndingForm", rt::form_window().caption("Ending").client_width(3000).client_height(2000))
     {
         Ticker.on_timer = [this] {
             log("tick");

@@ -24,7 +24,8 @@ struct Journal {
 // picture box holding an image, images and a shape on the client area, timers.
 struct TableForm : rt::Form {
     explicit TableForm(rt::Runtime& rt)
-        : Form(rt, "TableForm", rt::form_window().caption("Table").client_size(9510, 6060).no_max_button())
+        : Form(rt, "TableForm",
+            rt::form_window().caption("Table").client_width(9510).client_height(6060).max_button(false))
     {
         Draw.on_click = [this] { log("Draw"); };
         Pile.on_click = [this] { log("Pile"); };
@@ -36,20 +37,20 @@ struct TableForm : rt::Form {
     }
     RT_CONTROL(Back, rt::image(0, 0, 1500, 1500));
     RT_CONTROL_ARRAY(Places, rt::elements(0, 2, [](int i) {
-        return rt::image(3000 + i * 1200.0f, 600, 1065, 1440).stretch().single_border();
+        return rt::image(3000 + i * 1200.0f, 600, 1065, 1440).stretch().border_style(rt::BorderStyle::FixedSingle);
     }));
     RT_CONTROL(Draw, rt::button(600, 4500, 1500, 495).caption("&Тянуть").tab_index(1));
     RT_CONTROL(Pile, rt::picture_box(6000, 3000, 1215, 1095).tab_index(0));
-    RT_CONTROL(PileFace, rt::image(0, 0, 600, 600).inside(Pile));
-    RT_CONTROL(PileMark, rt::image(300, 300, 600, 600).inside(Pile));
-    RT_CONTROL(Marker, rt::shape(7500, 600, 600, 600).shape(rt::ShapeKind::Circle, 2));
+    RT_CONTROL(PileFace, rt::image(0, 0, 600, 600).container(Pile));
+    RT_CONTROL(PileMark, rt::image(300, 300, 600, 600).container(Pile));
+    RT_CONTROL(Marker, rt::shape(7500, 600, 600, 600).shape(rt::ShapeKind::Circle).border_width(2));
     RT_CONTROL(Banner, rt::label(0, 5500, 9000, 300).caption("Карты &и судьба").transparent());
     RT_CONTROL(Game, rt::menu("&Игра"));
-    RT_CONTROL(NewDeal, rt::menu_item("&Новый расклад", rt::Key::F2).inside(Game));
-    RT_CONTROL(Rule, rt::menu_item("-").inside(Game));
-    RT_CONTROL(Backs, rt::menu_item("&Рубашка", rt::Key::F8).inside(Game));
+    RT_CONTROL(NewDeal, rt::menu_item("&Новый расклад", rt::Key::F2).container(Game));
+    RT_CONTROL(Rule, rt::menu_item("-").container(Game));
+    RT_CONTROL(Backs, rt::menu_item("&Рубашка", rt::Key::F8).container(Game));
     RT_CONTROL(Help, rt::menu("&Справка"));
-    RT_CONTROL(Contents, rt::menu_item("&Содержание", rt::Key::F1).inside(Help));
+    RT_CONTROL(Contents, rt::menu_item("&Содержание", rt::Key::F1).container(Help));
     RT_CONTROL(Timer1, rt::timer(10, false));
     RT_CONTROL(Timer2, rt::timer(20, false));
 

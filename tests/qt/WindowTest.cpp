@@ -20,7 +20,8 @@ struct Windows : FrontEndTest {
 struct ToolWindowForm : rt::Form {
     explicit ToolWindowForm(rt::Runtime& rt)
         : Form(rt, "ToolWindowForm",
-            rt::form_window().caption("Tool").client_size(3000, 1500).window_style(rt::BorderStyle::FixedToolWindow))
+            rt::form_window().caption("Tool").client_width(3000).client_height(1500).border_style(
+                rt::BorderStyle::FixedToolWindow))
     {
     }
 };
@@ -29,9 +30,10 @@ struct FramelessForm : rt::Form {
     explicit FramelessForm(rt::Runtime& rt)
         : Form(rt, "FramelessForm",
             rt::form_window()
-                .client_size(3000, 1500)
-                .window_style(rt::BorderStyle::None)
-                .start_up(rt::StartUpPosition::CenterScreen))
+                .client_width(3000)
+                .client_height(1500)
+                .border_style(rt::BorderStyle::None)
+                .start_up_position(rt::StartUpPosition::CenterScreen))
     {
     }
 };

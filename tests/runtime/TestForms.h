@@ -14,10 +14,10 @@ struct Journal {
 
 struct StoreForm : rt::Form {
     explicit StoreForm(rt::Runtime& rt)
-        : Form(rt, "StoreForm", rt::form_window().caption("Store").client_size(3000, 2000))
+        : Form(rt, "StoreForm", rt::form_window().caption("Store").client_width(3000).client_height(2000))
     {
     }
-    RT_CONTROL(Image1, rt::image(0, 0, 100, 100).hidden().picture(":/store/texture.jpg"));
+    RT_CONTROL(Image1, rt::image(0, 0, 100, 100).visible(false).picture(":/store/texture.jpg"));
     RT_CONTROL(Label1, rt::label(0, 0, 100, 100));
     RT_CONTROL(Command1, rt::button(10, 10, 100, 100).caption("&Понятно"));
 
@@ -33,7 +33,7 @@ struct StoreForm : rt::Form {
 
 struct FirstForm : rt::Form {
     explicit FirstForm(rt::Runtime& rt)
-        : Form(rt, "FirstForm", rt::form_window().caption("First").client_size(3000, 2000))
+        : Form(rt, "FirstForm", rt::form_window().caption("First").client_width(3000).client_height(2000))
     {
         Command1.on_click = [this] { module<Journal>().events.push_back("Command1"); };
         Command2.on_click = [this] {
@@ -52,7 +52,7 @@ struct FirstForm : rt::Form {
     RT_CONTROL(Cancel, rt::button(600, 10, 100, 100).caption("Cancel").cancel_button().tab_index(3));
     RT_CONTROL_ARRAY(Places, rt::elements(0, 2, [](int i) { return rt::image(i * 100.0f, 0, 100, 100); }));
     RT_CONTROL(Mnu, rt::menu("&Menu"));
-    RT_CONTROL(Go, rt::menu_item("&Go", rt::Key::F3).inside(Mnu));
+    RT_CONTROL(Go, rt::menu_item("&Go", rt::Key::F3).container(Mnu));
     RT_CONTROL(Timer1, rt::timer(10, false));
     RT_CONTROL(Timer2, rt::timer(20, false));
 
@@ -77,7 +77,7 @@ struct FirstForm : rt::Form {
 // user something first.
 struct TickingForm : rt::Form {
     explicit TickingForm(rt::Runtime& rt)
-        : Form(rt, "TickingForm", rt::form_window().caption("Ticking").client_size(1000, 1000))
+        : Form(rt, "TickingForm", rt::form_window().caption("Ticking").client_width(1000).client_height(1000))
     {
         Timer1.on_timer = [this] { module<Journal>().events.push_back("TickingForm.Timer1"); };
     }
@@ -88,7 +88,7 @@ struct TickingForm : rt::Form {
 // A window without controls: it holds the focus itself.
 struct BareForm : rt::Form {
     explicit BareForm(rt::Runtime& rt)
-        : Form(rt, "BareForm", rt::form_window().caption("Bare").client_size(1000, 1000))
+        : Form(rt, "BareForm", rt::form_window().caption("Bare").client_width(1000).client_height(1000))
     {
     }
     void Form_Click() override { module<Journal>().events.push_back("BareForm.Click"); }

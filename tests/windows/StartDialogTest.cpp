@@ -89,7 +89,7 @@ TEST_F(StartDialogTest, DontKnowRestylesTheQuestionAndEnds2100msLater)
     EXPECT_FLOAT_EQ(dialog.Label1.width(), 4695);
     EXPECT_FLOAT_EQ(dialog.Label1.height(), 855);
     EXPECT_EQ(dialog.Label1.font(), (rt::Font { "Times New Roman", 21.75f, true, false, false, 204 }));
-    EXPECT_EQ(dialog.Label1.alignment(), rt::Alignment::Center);
+    EXPECT_EQ(dialog.Label1.properties().alignment, rt::Alignment::Center);
 
     // No button is left to answer with.
     for (char32_t letter : { U'ж', U'м', U'н' })

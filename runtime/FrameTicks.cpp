@@ -1,0 +1,44 @@
+#include "FrameTicks.h"
+
+#include "Runtime.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rt {
+
+FrameTicks::FrameTicks(double frame_ms) { set_frame_ms(frame_ms); }
+
+void FrameTicks::set_frame_ms(double frame_ms) { m_frame_ms = std::max(1.0, frame_ms); }
+
+std::int64_t FrameTicks::slot_of(std::int64_t ms) const
+{
+    return static_cast<std::int64_t>(std::floor(static_cast<double>(ms) / m_frame_ms));
+}
+
+std::int64_t FrameTicks::slot_end(std::int64_t ms) const
+{
+    return static_cast<std::int64_t>(std::ceil(static_cast<double>(slot_of(ms) + 1) * m_frame_ms));
+}
+
+int FrameTicks::serve(Runtime& runtime, std::function<std::int64_t()> const& real_now)
+{
+    // A tick may open a message box, whose event loop serves ticks meanwhile:
+    // the outer tick's presented time comes back when the inner ones are done.
+    std::optional<std::int64_t> const outer = m_presented;
+    std::int64_t const end = slot_end(real_now());
+    int served = 0;
+    while (!runtime.ended()) {
+        std::optional<std::int64_t> const due = runtime.next_timer_due();
+        if (!due || *due >= end)
+            break;
+        m_presented = std::max(*due, real_now());
+        if (!runtime.run_one_due_timer())
+            break;
+        ++served;
+    }
+    m_presented = outer;
+    return served;
+}
+
+}

@@ -11,14 +11,18 @@ FrameTicks::FrameTicks(double frame_ms) { set_frame_ms(frame_ms); }
 
 void FrameTicks::set_frame_ms(double frame_ms) { m_frame_ms = std::max(1.0, frame_ms); }
 
+// A frame of 1000/60 ms is not exact in floating point: without the margin,
+// 1000 ms would fall a hair short of slot 60.
+constexpr double rounding_margin = 1e-9;
+
 std::int64_t FrameTicks::slot_of(std::int64_t ms) const
 {
-    return static_cast<std::int64_t>(std::floor(static_cast<double>(ms) / m_frame_ms));
+    return static_cast<std::int64_t>(std::floor(static_cast<double>(ms) / m_frame_ms + rounding_margin));
 }
 
 std::int64_t FrameTicks::slot_end(std::int64_t ms) const
 {
-    return static_cast<std::int64_t>(std::ceil(static_cast<double>(slot_of(ms) + 1) * m_frame_ms));
+    return static_cast<std::int64_t>(std::ceil(static_cast<double>(slot_of(ms) + 1) * m_frame_ms - rounding_margin));
 }
 
 int FrameTicks::serve(Runtime& runtime, std::function<std::int64_t()> const& real_now)

@@ -14,8 +14,8 @@ class Runtime;
 // before the end of the slot it wakes in, in due order, so that timers of 10
 // and 20 ms in different phases wake the program once a frame, not once each.
 // While a tick runs, the run time's clock reads that tick's own due time (or
-// the real time, when the tick is late), so the schedule stays exact: every
-// tick runs, none is skipped, and the scheduler's stall rule still sees lateness.
+// the real time, after a stall), so the schedule stays exact: every tick runs,
+// none is skipped, and the scheduler's stall rule still sees a stall.
 class FrameTicks {
 public:
     explicit FrameTicks(double frame_ms = 1000.0 / 60.0);

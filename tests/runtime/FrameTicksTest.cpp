@@ -98,7 +98,7 @@ TEST(FrameTicks, AWakeUpLeavesTheTicksOfTheNextSlotForLater)
     FrameFrontEnd f;
     f.frames.set_frame_ms(20);
     f.runtime.start<PhasesForm>();
-    f.real = 7; // in the slot 0 - 19: Odd at 7 and 14, Fast at 10
+    f.real = 9; // in the slot 0 - 19: Odd at 7 (a little late) and 14, Fast at 10
     EXPECT_EQ(f.frames.serve(f.runtime, [&] { return f.real; }), 3);
     EXPECT_EQ(f.runtime.next_timer_due(), 20);
     EXPECT_EQ(f.frames.serve(f.runtime, [&] { return f.real; }), 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ControlDefinition.h"
+#include "ControlPeer.h"
 #include "Picture.h"
 #include "Properties.h"
 #include "Types.h"
@@ -83,8 +84,8 @@ public:
     std::function<void()> on_click;
     std::function<void()> on_timer;
 
-    // Where a front end keeps what shows this control.
-    void* front_end_data { nullptr };
+    // What shows this control in the front end, if anything does.
+    ControlPeer* peer { nullptr };
 
 private:
     friend class Form;

@@ -1,6 +1,8 @@
 #include "ButtonWidget.h"
 
 #include "Conversion.h"
+#include "PictureCache.h"
+#include "runtime/Control.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -8,14 +10,43 @@
 
 namespace rt::qt {
 
-ButtonWidget::ButtonWidget(QWidget* parent)
+ButtonWidget::ButtonWidget(Control& control, QWidget* parent, PictureCache& pictures)
     : QPushButton(parent)
+    , WidgetPeer(control, *this, pictures)
 {
     setFocusPolicy(Qt::StrongFocus);
     // Enter and Escape go to the run time, which knows the default and the
     // cancel button; the desktop's own default-button logic stays out.
     setAutoDefault(false);
     setDefault(false);
+    set_graphical(control.properties().graphical);
+}
+
+void ButtonWidget::apply_own(Property property)
+{
+    Control const& c = *control();
+    switch (property) {
+    case Property::Caption:
+        // "&" marks the access key in Qt as well; the button registers it.
+        setText(caption_text(c.caption()));
+        break;
+    case Property::Picture:
+    case Property::DownPicture:
+        set_pictures(pictures().get(c.picture()), pictures().get(c.down_picture()),
+            pictures().get(c.properties().disabled_picture));
+        break;
+    case Property::ForeColor:
+        set_palette_color(*this, QPalette::ButtonText, to_qcolor(c.fore_color()));
+        break;
+    case Property::BackColor:
+        set_back_color(to_qcolor(c.properties().back_color));
+        break;
+    case Property::Font:
+        setFont(to_qfont(c.font()));
+        break;
+    default:
+        break;
+    }
 }
 
 void ButtonWidget::set_graphical(bool graphical)

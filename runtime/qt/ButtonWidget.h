@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WidgetPeer.h"
+
 #include <QColor>
 #include <QPixmap>
 #include <QPushButton>
@@ -10,16 +12,17 @@ namespace rt::qt {
 // graphical style paints the back colour and a picture centred above the
 // caption: the down picture while the button is held down, the disabled
 // picture while it is disabled.
-class ButtonWidget : public QPushButton {
+class ButtonWidget : public QPushButton, public WidgetPeer {
     Q_OBJECT
 public:
-    explicit ButtonWidget(QWidget* parent);
+    ButtonWidget(Control&, QWidget* parent, PictureCache&);
 
     void set_graphical(bool);
     void set_back_color(QColor);
     void set_pictures(QPixmap const& picture, QPixmap const& down, QPixmap const& disabled);
 
 protected:
+    void apply_own(Property) override;
     void paintEvent(QPaintEvent*) override;
 
 private:

@@ -1,19 +1,129 @@
 #include "FormWindow.h"
 
+#include "Conversion.h"
+#include "PictureCache.h"
 #include "Surface.h"
+#include "WidgetPeer.h"
+#include "runtime/Form.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
 
 namespace rt::qt {
 
-FormWindow::FormWindow()
-    : m_surface(new Surface(this))
+FormWindow::FormWindow(Control& self, PictureCache& pictures)
+    : Peer(self)
+    , m_surface(new Surface(this))
+    , m_pictures(pictures)
 {
     setCentralWidget(m_surface);
     // The window follows the client area's fixed size (plus the menu bar).
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setContextMenuPolicy(Qt::NoContextMenu);
+    if (self.form().has_menu_bar())
+        menuBar()->setNativeMenuBar(false); // in the window, where its height is part of the frame
+    set_frame(self);
+}
+
+QWidget* FormWindow::widget() const { return const_cast<FormWindow*>(this); }
+
+QWidget* FormWindow::content() const { return m_surface; }
+
+// What the window's definition fixes once and for all.
+void FormWindow::set_frame(Control const& self)
+{
+    Qt::WindowFlags flags;
+    switch (self.properties().border_style) {
+    case BorderStyle::None:
+        flags = Qt::Window | Qt::FramelessWindowHint;
+        break;
+    case BorderStyle::FixedToolWindow:
+        flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
+    case BorderStyle::FixedSingle:
+        flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint;
+        if (self.properties().min_button)
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (self.properties().max_button)
+            flags |= Qt::WindowMaximizeButtonHint;
+        break;
+    }
+    setWindowFlags(flags);
+    if (QPixmap const& icon = m_pictures.get(self.properties().icon); !icon.isNull())
+        setWindowIcon(QIcon(icon));
+}
+
+void FormWindow::apply(Property property)
+{
+    Control const* self = control();
+    if (!self)
+        return;
+    Form const& form = self->form();
+    switch (property) {
+    case Property::Caption:
+        setWindowTitle(to_qstring(self->caption()));
+        break;
+    case Property::Enabled:
+        m_surface->setEnabled(self->enabled());
+        if (form.has_menu_bar())
+            menuBar()->setEnabled(self->enabled());
+        break;
+    case Property::Visible:
+        self->visible() ? show_window() : hide();
+        break;
+    case Property::Geometry:
+        set_client_size(QSize(to_pixels(form.client_width()), to_pixels(form.client_height())));
+        // Left and Top are the outer frame's, as move() takes them.
+        move(to_pixels(self->left()), to_pixels(self->top()));
+        break;
+    case Property::Picture:
+        m_surface->set_picture(m_pictures.get(self->picture()));
+        break;
+    case Property::BackColor:
+        set_palette_color(*m_surface, QPalette::Window, to_qcolor(self->properties().back_color));
+        break;
+    case Property::MousePointer:
+        apply_cursor(*this, *self, m_pictures);
+        break;
+    case Property::WindowState:
+        apply_window_state();
+        break;
+    default:
+        break;
+    }
+}
+
+void FormWindow::show_window()
+{
+    if (!m_shown_before) {
+        m_shown_before = true;
+        StartUpPosition const position = control()->properties().start_up_position;
+        if (position == StartUpPosition::CenterScreen || position == StartUpPosition::CenterOwner) {
+            layout()->activate();
+            QScreen const* on = screen() ? screen() : QGuiApplication::primaryScreen();
+            QRect const area = on->availableGeometry();
+            QSize const size = frameGeometry().size();
+            move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+        }
+    }
+    show();
+}
+
+void FormWindow::apply_window_state()
+{
+    int const wanted = control()->form().window_state();
+    Qt::WindowStates state = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (wanted == 1)
+        state |= Qt::WindowMinimized;
+    else if (wanted == 2)
+        state |= Qt::WindowMaximized;
+    if (state != windowState())
+        setWindowState(state);
 }
 
 void FormWindow::set_client_size(QSize size)

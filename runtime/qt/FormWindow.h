@@ -1,21 +1,31 @@
 #pragma once
 
+#include "Peer.h"
+
 #include <QMainWindow>
 
 namespace rt::qt {
 
+class PictureCache;
 class Surface;
 
-// The top-level window of a form: the frame, the menu bar (when the form has
-// menus) and the client area, a surface of a fixed size. The window is never
-// resized by the user; the run time decides its size, and whether it closes.
-class FormWindow : public QMainWindow {
+// The top-level window of a form, and the peer of the form's own control: the
+// frame, the menu bar (when the form has menus) and the client area, a surface
+// of a fixed size. The window is never resized by the user; the run time
+// decides its size, and whether it closes. Its changes show at once: the run
+// time and the desktop read a window's state back straight away.
+class FormWindow : public QMainWindow, public Peer {
     Q_OBJECT
 public:
-    FormWindow();
+    FormWindow(Control& self, PictureCache&);
 
     Surface* surface() const { return m_surface; }
     void set_client_size(QSize);
+
+    void apply(Property) override;
+    bool shows_at_once() const override { return true; }
+    QWidget* widget() const override;
+    QWidget* content() const override;
 
 signals:
     void activated();
@@ -30,7 +40,13 @@ protected:
     void changeEvent(QEvent*) override;
 
 private:
+    void set_frame(Control const& self);
+    void show_window();
+    void apply_window_state();
+
     Surface* m_surface;
+    PictureCache& m_pictures;
+    bool m_shown_before { false };
 };
 
 }

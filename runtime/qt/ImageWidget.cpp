@@ -1,14 +1,26 @@
 #include "ImageWidget.h"
 
+#include "PictureCache.h"
+#include "runtime/Control.h"
+
 #include <QPainter>
 
 namespace rt::qt {
 
-ImageWidget::ImageWidget(QWidget* parent)
+ImageWidget::ImageWidget(Control& control, QWidget* parent, PictureCache& pictures)
     : QLabel(parent)
+    , WidgetPeer(control, *this, pictures)
 {
     setAutoFillBackground(false);
     setFocusPolicy(Qt::NoFocus);
+    set_stretch(control.properties().stretch);
+    set_border(control.properties().border_style == BorderStyle::FixedSingle);
+}
+
+void ImageWidget::apply_own(Property property)
+{
+    if (property == Property::Picture)
+        set_picture(pictures().get(control()->picture()));
 }
 
 void ImageWidget::set_picture(QPixmap const& picture)
@@ -17,6 +29,7 @@ void ImageWidget::set_picture(QPixmap const& picture)
         return;
     m_picture = picture;
     m_scaled = {};
+    update_opaque();
     update();
 }
 
@@ -25,6 +38,7 @@ void ImageWidget::set_stretch(bool stretch)
     if (stretch == m_stretch)
         return;
     m_stretch = stretch;
+    update_opaque();
     update();
 }
 
@@ -33,7 +47,25 @@ void ImageWidget::set_border(bool border)
     if (border == m_border)
         return;
     m_border = border;
+    update_opaque();
     update();
+}
+
+void ImageWidget::resizeEvent(QResizeEvent* event)
+{
+    update_opaque();
+    QLabel::resizeEvent(event);
+}
+
+void ImageWidget::update_opaque()
+{
+    QSize const size = inner().size();
+    bool const covers = m_stretch || (m_picture.width() >= size.width() && m_picture.height() >= size.height());
+    bool const opaque = !m_picture.isNull() && !m_picture.hasAlphaChannel() && covers;
+    if (opaque == this->opaque())
+        return;
+    setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+    setAttribute(Qt::WA_NoSystemBackground, opaque);
 }
 
 QRect ImageWidget::inner() const { return m_border ? rect().adjusted(1, 1, -1, -1) : rect(); }

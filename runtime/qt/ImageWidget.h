@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WidgetPeer.h"
+
 #include <QLabel>
 #include <QPixmap>
 
@@ -9,22 +11,30 @@ namespace rt::qt {
 // unscaled at its top-left corner; transparent where there is no picture. A
 // label underneath, so that assistive technology finds it and reads its tool
 // tip as its description.
-class ImageWidget : public QLabel {
+//
+// A picture without alpha that covers the whole control makes it opaque: Qt
+// then paints nothing of what lies beneath it (the pile stacks dozens of backs
+// under the one that moves).
+class ImageWidget : public QLabel, public WidgetPeer {
     Q_OBJECT
 public:
-    explicit ImageWidget(QWidget* parent);
+    ImageWidget(Control&, QWidget* parent, PictureCache&);
 
     void set_picture(QPixmap const&);
     void set_stretch(bool);
     // A single-line flat frame around the picture.
     void set_border(bool);
+    bool opaque() const { return testAttribute(Qt::WA_OpaquePaintEvent); }
 
 protected:
+    void apply_own(Property) override;
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
 
 private:
     QRect inner() const;
     QPixmap const& shown();
+    void update_opaque();
 
     QPixmap m_picture;
     // The stretched picture, scaled once for the current size rather than on

@@ -2,17 +2,32 @@
 
 #include "Conversion.h"
 
+#include "PictureCache.h"
 #include "Surface.h"
+#include "runtime/Control.h"
 
 #include <QPainter>
 
 namespace rt::qt {
 
-PictureBoxWidget::PictureBoxWidget(QWidget* parent)
+PictureBoxWidget::PictureBoxWidget(Control& control, QWidget* parent, PictureCache& pictures)
     : QWidget(parent)
+    , WidgetPeer(control, *this, pictures)
     , m_surface(new Surface(this))
 {
     setFocusPolicy(Qt::StrongFocus);
+    set_border(control.properties().border_style == BorderStyle::FixedSingle);
+}
+
+QWidget* PictureBoxWidget::content() const { return m_surface; }
+
+// The surface shows the back colour and the picture.
+void PictureBoxWidget::apply_own(Property property)
+{
+    if (property == Property::Picture)
+        m_surface->set_picture(pictures().get(control()->picture()));
+    else if (property == Property::BackColor)
+        set_palette_color(*m_surface, QPalette::Window, to_qcolor(control()->properties().back_color));
 }
 
 void PictureBoxWidget::set_border(bool border)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WidgetPeer.h"
+
 #include <QWidget>
 
 namespace rt::qt {
@@ -9,15 +11,17 @@ class Surface;
 // A picture box: a windowed control that holds other controls and can take the
 // focus. Its surface, within the border, shows its back colour and picture and
 // takes its clicks; the controls inside lie on it and are clipped to it.
-class PictureBoxWidget : public QWidget {
+class PictureBoxWidget : public QWidget, public WidgetPeer {
     Q_OBJECT
 public:
-    explicit PictureBoxWidget(QWidget* parent);
+    PictureBoxWidget(Control&, QWidget* parent, PictureCache&);
 
     Surface* surface() const { return m_surface; }
+    QWidget* content() const override;
     void set_border(bool);
 
 protected:
+    void apply_own(Property) override;
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 

@@ -1,16 +1,27 @@
 #include "ShapeWidget.h"
 
+#include "Conversion.h"
+#include "runtime/Control.h"
+
 #include <QPainter>
 
 #include <algorithm>
 
 namespace rt::qt {
 
-ShapeWidget::ShapeWidget(QWidget* parent)
+ShapeWidget::ShapeWidget(Control& control, QWidget* parent, PictureCache& pictures)
     : QWidget(parent)
+    , WidgetPeer(control, *this, pictures)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    set_shape(control.properties().shape);
+}
+
+void ShapeWidget::apply_own(Property property)
+{
+    if (property == Property::BorderColor)
+        set_border(to_qcolor(control()->properties().border_color), control()->properties().border_width);
 }
 
 void ShapeWidget::set_shape(ShapeKind shape)

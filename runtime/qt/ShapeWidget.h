@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WidgetPeer.h"
 #include "runtime/ControlDefinition.h"
 
 #include <QColor>
@@ -10,15 +11,16 @@ namespace rt::qt {
 // A shape control: the outline of a rectangle, square, oval or circle, drawn
 // inside the control's bounds; never filled, never clicked (a click falls
 // through to whatever lies beneath).
-class ShapeWidget : public QWidget {
+class ShapeWidget : public QWidget, public WidgetPeer {
     Q_OBJECT
 public:
-    explicit ShapeWidget(QWidget* parent);
+    ShapeWidget(Control&, QWidget* parent, PictureCache&);
 
     void set_shape(ShapeKind);
     void set_border(QColor, int width_pixels);
 
 protected:
+    void apply_own(Property) override;
     void paintEvent(QPaintEvent*) override;
 
 private:

@@ -84,12 +84,16 @@ struct FrontEndTest : testing::Test {
     }
     std::vector<std::string>& journal() { return front_end.runtime().module<Journal>().events; }
     long count(std::string const& event) { return std::count(journal().begin(), journal().end(), event); }
-    // Runs f as an event procedure, as the program's own code would.
+    // Runs f as an event procedure, as the program's own code would, and lets
+    // the next frame show what it changed.
     template<class F>
     void set(F f)
     {
         front_end.runtime().dispatch(f);
+        let_frame_show();
     }
+    // The front end shows changes once per display frame: wait out a few.
+    static void let_frame_show() { QTest::qWait(50); }
 
     static inline int argc = 1;
     static inline char name[] = "qt_front_end_test";

@@ -1,0 +1,53 @@
+#include "FrameTicks.h"
+
+#include "Runtime.h"
+#include "TimerScheduler.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rt {
+
+FrameTicks::FrameTicks(double frame_ms) { set_frame_ms(frame_ms); }
+
+void FrameTicks::set_frame_ms(double frame_ms) { m_frame_ms = std::max(1.0, frame_ms); }
+
+// A frame of 1000/60 ms is not exact in floating point: without the margin,
+// 1000 ms would fall a hair short of slot 60.
+constexpr double rounding_margin = 1e-9;
+
+std::int64_t FrameTicks::slot_of(std::int64_t ms) const
+{
+    return static_cast<std::int64_t>(std::floor(static_cast<double>(ms) / m_frame_ms + rounding_margin));
+}
+
+std::int64_t FrameTicks::slot_end(std::int64_t ms) const
+{
+    return static_cast<std::int64_t>(std::ceil(static_cast<double>(slot_of(ms) + 1) * m_frame_ms - rounding_margin));
+}
+
+int FrameTicks::serve(Runtime& runtime, std::function<std::int64_t()> const& real_now)
+{
+    // A tick may open a message box, whose event loop serves ticks meanwhile:
+    // the outer tick's presented time comes back when the inner ones are done.
+    std::optional<std::int64_t> const outer = m_presented;
+    std::int64_t const end = slot_end(real_now());
+    int served = 0;
+    while (!runtime.ended()) {
+        std::optional<std::int64_t> const due = runtime.next_timer_due();
+        if (!due || *due >= end)
+            break;
+        // A tick a little late still reads its own due time; one later than
+        // the scheduler catches up on reads the real time, so that the
+        // scheduler sees the stall and shifts its schedule.
+        std::int64_t const now = real_now();
+        m_presented = now - *due > TimerScheduler::max_catch_up_ms ? now : *due;
+        if (!runtime.run_one_due_timer())
+            break;
+        ++served;
+    }
+    m_presented = outer;
+    return served;
+}
+
+}

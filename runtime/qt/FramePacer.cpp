@@ -1,0 +1,72 @@
+#include "FramePacer.h"
+
+#include "runtime/Control.h"
+#include "runtime/FrameTicks.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace rt::qt {
+
+FramePacer::FramePacer(FrameTicks const& frame_slots, std::function<std::int64_t()> now_ms)
+    : m_slots(frame_slots)
+    , m_now_ms(std::move(now_ms))
+{
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, [this] { flush(); });
+}
+
+void FramePacer::changed(Control& control, Property property)
+{
+    ControlPeer* peer = control.peer;
+    if (!peer)
+        return;
+    if (peer->shows_at_once()) {
+        peer->apply(property);
+        return;
+    }
+    if (peer->mark(property))
+        m_pending.push_back(&control);
+    schedule();
+}
+
+void FramePacer::flush()
+{
+    m_timer.stop();
+    m_shown_slot = m_slots.slot_of(m_now_ms());
+    // Applying can mark no control again (a peer only reads its control), but
+    // take the list first all the same.
+    std::vector<Control*> const pending = std::exchange(m_pending, {});
+    for (Control* control : pending) {
+        if (control->peer)
+            control->peer->apply_pending();
+    }
+}
+
+void FramePacer::show_frame()
+{
+    if (m_pending.empty())
+        return;
+    if (m_slots.slot_of(m_now_ms()) != m_shown_slot)
+        flush();
+    else
+        schedule();
+}
+
+// Soon, when this frame slot has not shown yet; else at the start of the next.
+void FramePacer::schedule()
+{
+    if (m_timer.isActive())
+        return;
+    std::int64_t const now = m_now_ms();
+    std::int64_t const delay = m_slots.slot_of(now) != m_shown_slot ? 0 : m_slots.slot_end(now) - now;
+    m_timer.start(std::chrono::milliseconds(std::max<std::int64_t>(0, delay)));
+}
+
+void FramePacer::forget(Form const& form)
+{
+    std::erase_if(m_pending, [&](Control const* control) { return &control->form() == &form; });
+}
+
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "runtime/Types.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace rt {
+class Control;
+class Form;
+class FrameTicks;
+}
+
+namespace rt::qt {
+
+// Shows the controls' changes at most once per display frame. A change marks
+// the control's peer; the peers marked are applied together, once in each
+// frame slot that had changes, so a control moved by Left and Top in one tick,
+// or by several ticks within a frame, moves once on screen.
+class FramePacer : public QObject {
+    Q_OBJECT
+public:
+    FramePacer(FrameTicks const& frame_slots, std::function<std::int64_t()> now_ms);
+
+    void changed(Control&, Property);
+    // Applies every pending change now.
+    void flush();
+    // At the end of a wake-up: shows now unless this slot has shown already.
+    void show_frame();
+    // The window has unloaded: its controls' changes are dropped.
+    void forget(Form const&);
+
+private:
+    void schedule();
+
+    FrameTicks const& m_slots;
+    std::function<std::int64_t()> m_now_ms;
+    std::vector<Control*> m_pending;
+    QTimer m_timer;
+    std::int64_t m_shown_slot { -1 };
+};
+
+}

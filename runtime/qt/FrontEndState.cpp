@@ -1,0 +1,278 @@
+#include "FrontEndState.h"
+
+#include "ClickTracker.h"
+#include "Conversion.h"
+#include "PeerFactory.h"
+#include "Surface.h"
+#include "WidgetPeer.h"
+#include "runtime/Form.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScreen>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+namespace rt {
+
+using namespace qt;
+
+namespace {
+
+    // A window the run time switched to can be reported active by the desktop
+    // after another window's activation that was already on its way; for this long
+    // such late reports of other windows are taken as stale.
+    constexpr std::int64_t activation_settle_ms = 1000;
+
+    constexpr Property all_properties[] = { Property::Caption, Property::Enabled, Property::Visible, Property::Geometry,
+        Property::Picture, Property::DownPicture, Property::ToolTipText, Property::ForeColor, Property::BackColor,
+        Property::BorderColor, Property::Font, Property::MousePointer, Property::WindowState };
+
+    // The display's frame; 60 Hz where the screen does not say.
+    double frame_ms_of_screen()
+    {
+        QScreen const* screen = QGuiApplication::primaryScreen();
+        double const rate = screen ? screen->refreshRate() : 0.0;
+        return rate >= 20.0 && rate <= 500.0 ? 1000.0 / rate : 1000.0 / 60.0;
+    }
+
+}
+
+// The form a top-level widget shows, while it is loaded.
+static Form* form_of(QObject* window)
+{
+    auto const* form_window = qobject_cast<FormWindow*>(window);
+    Control const* self = form_window ? form_window->control() : nullptr;
+    return self ? &self->form() : nullptr;
+}
+
+QtFrontEnd::State::State(QtFrontEnd& front_end, int& argc, char** argv)
+    : owner(front_end)
+    , app_argv { argc > 0 ? argv[0] : nullptr, nullptr }
+    , owned_app(QApplication::instance() ? nullptr : std::make_unique<QApplication>(app_argc, app_argv))
+{
+    clock.start();
+    ticks.set_frame_ms(frame_ms_of_screen());
+    // The run time decides when the program ends, not the last window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The windows were laid out for MS Sans Serif; Liberation Sans has its
+    // widths (those of Arial, near enough) and Cyrillic letters. Where Tahoma
+    // and Comic Sans MS are missing, the wide DejaVu Sans would push the
+    // dialogs' small print and longer texts past their labels; Liberation Sans
+    // keeps them within.
+    QStringList const sans { QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+        QStringLiteral("DejaVu Sans") };
+    for (auto const* family : { "MS Sans Serif", "Tahoma", "Comic Sans MS" })
+        QFont::insertSubstitutions(QString::fromLatin1(family), sans);
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, this, [this] { serve_ticks(); });
+    qApp->installEventFilter(this);
+}
+
+QtFrontEnd::State::~State()
+{
+    qApp->removeEventFilter(this);
+    timer.stop();
+    // The windows unloaded last are waiting for deletion.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (auto& [form, window] : forms)
+        delete window;
+    forms.clear();
+    pictures.clear();
+}
+
+FormWindow* QtFrontEnd::State::window_of(Form const& form) const
+{
+    auto it = forms.find(&form);
+    return it == forms.end() ? nullptr : it->second;
+}
+
+void QtFrontEnd::State::create(Form& form)
+{
+    auto* window = new FormWindow(form.self(), pictures);
+    forms[&form] = window;
+    form.self().peer = window;
+    connect_window(window);
+    for (Control* control : form.controls())
+        control->peer = create_peer(*control, *window, pictures, runtime());
+    for (Property property : all_properties) {
+        window->apply(property);
+        for (Control* control : form.controls()) {
+            if (control->peer)
+                control->peer->apply(property);
+        }
+    }
+    restack(form, nullptr);
+    for (Control* control : form.controls()) {
+        if (control->kind() == Kind::PictureBox)
+            restack(form, control);
+    }
+}
+
+// Every connection looks the form up again: once the window has unloaded (its
+// widgets are deleted later), a late signal finds nothing and does nothing.
+void QtFrontEnd::State::connect_window(FormWindow* window)
+{
+    QObject::connect(window, &FormWindow::activated, window, [this, window] { window_activated(window); });
+    QObject::connect(window, &FormWindow::close_requested, window, [this, window] {
+        if (Form* f = form_of(window))
+            runtime().close(*f);
+    });
+    QObject::connect(window, &FormWindow::state_changed, window, [this, window](int state) {
+        if (Form* f = form_of(window))
+            runtime().window_state_changed(*f, state);
+    });
+    QObject::connect(new ClickTracker(window->surface()), &ClickTracker::clicked, window, [this, window] {
+        if (Form* f = form_of(window))
+            runtime().click_form(*f);
+    });
+}
+
+// Qt paints siblings in the order of its list of children: raising each in the
+// run time's order, from the back to the front, makes the two agree.
+void QtFrontEnd::State::restack(Form& form, Control const* container)
+{
+    for (Control* control : form.stacking(container)) {
+        if (QWidget* widget = widget_of_peer(*control))
+            widget->raise();
+    }
+}
+
+void QtFrontEnd::State::destroy(Form& form)
+{
+    auto it = forms.find(&form);
+    if (it == forms.end())
+        return;
+    FormWindow* window = it->second;
+    forms.erase(it);
+    pacer.forget(form);
+    for (Control* control : form.controls()) {
+        if (Peer* peer = peer_of(*control))
+            peer->detach();
+        control->peer = nullptr;
+    }
+    window->detach();
+    form.self().peer = nullptr;
+    window->hide();
+    if (tearing_down) {
+        delete window;
+        return;
+    }
+    // We may be inside a slot of one of its widgets.
+    window->deleteLater();
+    // With its last window gone, the program has nothing left to do.
+    QTimer::singleShot(0, this, [this] {
+        if (in_exec && forms.empty() && !runtime().ended())
+            QCoreApplication::exit(0);
+    });
+}
+
+// One wake-up serves every tick of the current frame, then shows the frame.
+void QtFrontEnd::State::serve_ticks()
+{
+    armed_due.reset();
+    ticks.serve(runtime(), [this] { return real_ms(); });
+    if (!runtime().ended())
+        arm_timer();
+    pacer.show_frame();
+}
+
+void QtFrontEnd::State::arm_timer()
+{
+    std::optional<std::int64_t> const due = runtime().ended() ? std::nullopt : runtime().next_timer_due();
+    if (!due) {
+        timer.stop();
+        armed_due.reset();
+        return;
+    }
+    // Enabling one timer among others often leaves the earliest due time as it
+    // was: then the armed QTimer stays as it is.
+    if (timer.isActive() && armed_due == due)
+        return;
+    armed_due = due;
+    std::int64_t const delay = std::max<std::int64_t>(0, *due - real_ms());
+    timer.start(std::chrono::milliseconds(delay));
+}
+
+void QtFrontEnd::State::window_activated(FormWindow* window)
+{
+    Form* form = form_of(window);
+    if (!form)
+        return;
+    if (awaited_activation) {
+        bool const stale = awaited_activation != window && awaited_activation->isVisible()
+            && clock.elapsed() - awaited_since < activation_settle_ms;
+        if (stale)
+            return;
+        awaited_activation.clear();
+    }
+    // A window that has not had the focus yet gives it to the first control in
+    // tab order. Done here, before Qt would choose by its own focus chain; the
+    // window's Form_Activate may still move it.
+    if (!window->focusWidget()) {
+        std::vector<Control*> const order = form->tab_order();
+        if (QWidget* first = order.empty() ? nullptr : widget_of_peer(*order.front())) {
+            pacer.flush();
+            first->setFocus(Qt::ActiveWindowFocusReason);
+        }
+    }
+    runtime().activate(*form);
+}
+
+bool QtFrontEnd::State::key_pressed(QWidget* widget, QKeyEvent* event)
+{
+    Form* form = form_of(widget->window());
+    if (!form)
+        return false;
+    // An unused key travels up from the focused widget to its window and is
+    // offered to the run time at each step; a key the run time does not use
+    // has changed nothing, so offering it again is harmless.
+    std::optional<KeyStroke> const stroke = key_stroke_of(*event);
+    if (!stroke)
+        return false;
+    bool const used = runtime().key_press(*form, *stroke);
+    if (used)
+        event->accept();
+    return used;
+}
+
+namespace {
+
+    bool is_function_key(QKeyEvent const& event) { return event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F35; }
+
+}
+
+bool QtFrontEnd::State::eventFilter(QObject* object, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // The run time owns the function keys: taken here, they come as key
+        // presses to the run time and never trigger a menu's shortcut, which
+        // is there to be shown beside its item. So a key with a modifier is
+        // never mistaken for the plain key, and an open menu takes none.
+        if (is_function_key(*static_cast<QKeyEvent*>(event)) && object->isWidgetType()
+            && (form_of(static_cast<QWidget*>(object)->window()) || qobject_cast<QMenu*>(object))) {
+            event->accept();
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        return object->isWidgetType() && key_pressed(static_cast<QWidget*>(object), static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn:
+        // The user moved the focus (a click, or the desktop's choice when the
+        // window was activated): the run time's idea of it follows.
+        if (auto* peer = object->isWidgetType() ? dynamic_cast<WidgetPeer*>(static_cast<QWidget*>(object)) : nullptr) {
+            if (Control* control = peer->control())
+                runtime().focus(*control);
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "FormWindow.h"
+#include "FramePacer.h"
+#include "PictureCache.h"
+#include "QtFrontEnd.h"
+#include "runtime/Control.h"
+#include "runtime/FrameTicks.h"
+#include "runtime/LocalClock.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+
+class QKeyEvent;
+
+namespace rt {
+
+// The front end's own parts, shared by its two files: what it keeps
+// (FrontEndState.cpp) and what it does for the run time (QtFrontEnd.cpp).
+
+inline qt::Peer* peer_of(Control const& control) { return static_cast<qt::Peer*>(control.peer); }
+
+inline QWidget* widget_of_peer(Control const& control)
+{
+    qt::Peer const* peer = peer_of(control);
+    return peer ? peer->widget() : nullptr;
+}
+
+using qt::FormWindow;
+using qt::FramePacer;
+using qt::PictureCache;
+
+// presses on the program's windows into the run time's keystrokes.
+struct QtFrontEnd::State : QObject {
+    State(QtFrontEnd& owner, int& argc, char** argv);
+    ~State() override;
+
+    Runtime& runtime() { return owner.m_runtime; }
+    std::int64_t real_ms() const { return clock.elapsed(); }
+    FormWindow* window_of(Form const&) const;
+
+    void create(Form&);
+    void connect_window(FormWindow*);
+    void restack(Form&, Control const* container);
+    void destroy(Form&);
+    void serve_ticks();
+    void arm_timer();
+
+    void window_activated(FormWindow*);
+    bool key_pressed(QWidget*, QKeyEvent*);
+    bool eventFilter(QObject*, QEvent*) override;
+
+    QtFrontEnd& owner;
+    // The program reads no command line: the toolkit is handed the program's
+    // name alone, so that no option of its own (-reverse, -style ...) applies.
+    int app_argc { 1 };
+    char* app_argv[2];
+    std::unique_ptr<QApplication> owned_app;
+    QElapsedTimer clock;
+    LocalClock time_of_day;
+    FrameTicks ticks;
+    FramePacer pacer { ticks, [this] { return real_ms(); } };
+    QTimer timer;
+    std::optional<std::int64_t> armed_due;
+    PictureCache pictures;
+    std::unordered_map<Form const*, FormWindow*> forms;
+    QPointer<QWidget> awaited_activation;
+    std::int64_t awaited_since { 0 };
+    bool in_exec { false };
+    bool tearing_down { false };
+};
+
+}

@@ -1,0 +1,122 @@
+#include "WidgetPeer.h"
+
+#include "Conversion.h"
+#include "PictureCache.h"
+#include "runtime/Control.h"
+
+#include <QCursor>
+#include <QWidget>
+
+namespace rt::qt {
+
+namespace {
+
+    Qt::CursorShape cursor_shape(int mouse_pointer)
+    {
+        switch (mouse_pointer) {
+        case 2:
+            return Qt::CrossCursor;
+        case 3:
+            return Qt::IBeamCursor;
+        case 5:
+        case 15:
+            return Qt::SizeAllCursor;
+        case 6:
+            return Qt::SizeBDiagCursor;
+        case 7:
+            return Qt::SizeVerCursor;
+        case 8:
+            return Qt::SizeFDiagCursor;
+        case 9:
+            return Qt::SizeHorCursor;
+        case 10:
+            return Qt::UpArrowCursor;
+        case 11:
+            return Qt::WaitCursor;
+        case 12:
+            return Qt::ForbiddenCursor;
+        case 13:
+            return Qt::BusyCursor;
+        case 14:
+            return Qt::WhatsThisCursor;
+        default:
+            return Qt::ArrowCursor;
+        }
+    }
+
+}
+
+WidgetPeer::WidgetPeer(Control& control, QWidget& widget, PictureCache& pictures)
+    : Peer(control)
+    , m_widget(widget)
+    , m_pictures(pictures)
+{
+}
+
+void WidgetPeer::apply(Property property)
+{
+    Control const* shown = control();
+    if (!shown)
+        return;
+    switch (property) {
+    case Property::Enabled:
+        m_widget.setEnabled(shown->enabled());
+        break;
+    case Property::Visible:
+        m_widget.setVisible(shown->visible());
+        break;
+    case Property::Geometry:
+        apply_geometry();
+        break;
+    case Property::ToolTipText:
+        m_widget.setToolTip(to_qstring(shown->tool_tip_text()));
+        break;
+    case Property::MousePointer:
+        apply_cursor(m_widget, *shown, m_pictures);
+        break;
+    default:
+        apply_own(property);
+        break;
+    }
+}
+
+// Left, Top, Width and Height together: one move of the widget however many
+// of them changed.
+void WidgetPeer::apply_geometry()
+{
+    Control const& c = *control();
+    QRect const place = pixel_rect(c.left(), c.top(), c.width(), c.height());
+    if (m_widget.geometry() != place)
+        m_widget.setGeometry(place);
+}
+
+void set_palette_color(QWidget& widget, QPalette::ColorRole role, QColor color)
+{
+    QPalette palette = widget.palette();
+    if (palette.color(role) == color)
+        return;
+    palette.setColor(role, color);
+    widget.setPalette(palette);
+}
+
+void apply_cursor(QWidget& widget, Control const& control, PictureCache& pictures)
+{
+    int const pointer = control.properties().mouse_pointer;
+    if (pointer == mouse_pointer_custom) {
+        if (QPixmap const& icon = pictures.get(control.properties().mouse_icon); !icon.isNull()) {
+            widget.setCursor(
+                QCursor(icon, control.properties().mouse_icon->hot_x, control.properties().mouse_icon->hot_y));
+            return;
+        }
+    }
+    // A windowed control of the default pointer shows the desktop's standard
+    // arrow, whatever its window's pointer; a graphical one shows its window's.
+    if ((pointer == mouse_pointer_default || pointer == mouse_pointer_custom) && is_windowed(control.kind()))
+        widget.setCursor(Qt::ArrowCursor);
+    else if (pointer == mouse_pointer_default || pointer == mouse_pointer_custom)
+        widget.unsetCursor();
+    else
+        widget.setCursor(cursor_shape(pointer));
+}
+
+}

@@ -1,5 +1,5 @@
 #include "TestForms.h"
-#include "runtime/Headless.h"
+#include "runtime/headless/Headless.h"
 
 #include <gtest/gtest.h>
 

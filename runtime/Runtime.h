@@ -1,9 +1,9 @@
 #pragma once
 
 #include "Errors.h"
+#include "FileTable.h"
 #include "FrontEnd.h"
 #include "Input.h"
-#include "RecordFile.h"
 #include "TimerScheduler.h"
 #include "Types.h"
 

@@ -1,5 +1,4 @@
 #include "TestForms.h"
-#include "runtime/headless/Headless.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +6,7 @@ using namespace test_forms;
 
 namespace {
 
-struct Input : testing::Test {
-    void SetUp() override { h.start<FirstForm>(); }
-    FirstForm& first() { return h.form<FirstForm>(); }
-    std::vector<std::string>& journal() { return h.runtime().module<Journal>().events; }
-    long count(std::string const& event) { return std::count(journal().begin(), journal().end(), event); }
-    void set(std::function<void()> const& f) { h.runtime().dispatch(f); }
-    rt::Headless h;
-};
+struct Input : FirstFormRun { };
 
 }
 

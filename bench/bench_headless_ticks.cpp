@@ -5,7 +5,7 @@
 // Prints simulated ticks per second of real time. Measure with a Release build.
 
 #include "runtime/Form.h"
-#include "runtime/Headless.h"
+#include "runtime/headless/Headless.h"
 
 #include <chrono>
 #include <cstdio>

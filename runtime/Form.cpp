@@ -187,7 +187,8 @@ Control& ControlArray::operator()(int index) const
 {
     if (Control* element = at(index))
         return *element;
-    throw RuntimeError(340, "Control array element " + std::to_string(index) + " of " + m_name + " doesn't exist");
+    throw RuntimeError(error::control_array_element_does_not_exist,
+        "Control array element " + std::to_string(index) + " of " + m_name + " doesn't exist");
 }
 
 bool ControlArray::contains(int index) const { return at(index) != nullptr; }

@@ -1,7 +1,6 @@
 #include "Runtime.h"
 
 #include "Form.h"
-#include "Utf8.h"
 
 #include <algorithm>
 
@@ -189,142 +188,6 @@ void Runtime::report_untrapped(RuntimeError const& error)
     m_front_end.quit();
 }
 
-void Runtime::click_guarded(Control& control)
-{
-    if (!control.form().loaded() || !control.effectively_visible() || !control.effectively_enabled())
-        return;
-    if (control.on_click)
-        control.on_click();
-}
-
-void Runtime::click(Control& control)
-{
-    dispatch([&] {
-        if (control.can_take_focus() && control.kind() == Kind::CommandButton)
-            set_focus(control, FocusReason::Mouse);
-        click_guarded(control);
-    });
-}
-
-void Runtime::click_menu(Control& item)
-{
-    dispatch([&] {
-        if (item.kind() != Kind::MenuItem && item.kind() != Kind::Menu)
-            return;
-        click_guarded(item);
-    });
-}
-
-Control* Runtime::default_or_cancel(Form& form, bool cancel) const
-{
-    for (Control* c : form.controls()) {
-        if (c->kind() == Kind::CommandButton
-            && (cancel ? c->properties().cancel_button : c->properties().default_button) && c->effectively_visible()
-            && c->effectively_enabled())
-            return c;
-    }
-    return nullptr;
-}
-
-void Runtime::move_focus(Form& form, bool backwards)
-{
-    auto order = form.tab_order();
-    if (order.empty())
-        return;
-    auto it = std::find(order.begin(), order.end(), form.focused());
-    std::size_t next = 0;
-    if (it != order.end()) {
-        auto const here = static_cast<std::size_t>(it - order.begin());
-        next = backwards ? (here + order.size() - 1) % order.size() : (here + 1) % order.size();
-    } else if (backwards) {
-        next = order.size() - 1;
-    }
-    set_focus(*order[next], FocusReason::Keyboard);
-}
-
-bool Runtime::key_press(Form& form, KeyStroke key)
-{
-    bool used = false;
-    dispatch([&] {
-        if (!form.loaded() || !form.visible())
-            return;
-        bool const modified = key.shift || key.control || key.alt;
-        if (key.key == Key::F4 && key.alt && !key.shift && !key.control) {
-            // Alt+F4 asks the active window to close, as its close box does.
-            used = true;
-            unload(form);
-            return;
-        }
-        // A shortcut key is the plain key: with any modifier it is another key,
-        // which no menu item has.
-        if (key.key >= Key::F1 && key.key <= Key::F12) {
-            if (modified)
-                return;
-            for (Control* c : form.controls()) {
-                if (c->kind() == Kind::MenuItem && c->properties().shortcut == key.key) {
-                    // A disabled item ignores its key.
-                    if (c->effectively_enabled() && c->visible()) {
-                        used = true;
-                        if (c->on_click)
-                            c->on_click();
-                    }
-                    return;
-                }
-            }
-            return;
-        }
-        Control* focused = form.focused();
-        bool const focused_button = focused && focused->kind() == Kind::CommandButton && focused->can_take_focus();
-        switch (key.key) {
-        case Key::Character:
-            if (key.alt) {
-                char32_t const letter = fold_case(key.character);
-                for (Control* c : form.controls()) {
-                    if (c->kind() == Kind::CommandButton && c->access_key() == letter && c->can_take_focus()) {
-                        used = true;
-                        set_focus(*c, FocusReason::Keyboard);
-                        click_guarded(*c);
-                        return;
-                    }
-                }
-            }
-            return;
-        case Key::Space:
-            if (focused_button && !key.alt) {
-                used = true;
-                click_guarded(*focused);
-            }
-            return;
-        case Key::Enter:
-            if (key.alt)
-                return;
-            if (focused_button) {
-                used = true;
-                click_guarded(*focused);
-            } else if (Control* d = default_or_cancel(form, false)) {
-                used = true;
-                click_guarded(*d);
-            }
-            return;
-        case Key::Escape:
-            if (Control* c = default_or_cancel(form, true)) {
-                used = true;
-                click_guarded(*c);
-            }
-            return;
-        case Key::Tab:
-            if (!key.alt && !key.control) {
-                used = true;
-                move_focus(form, key.shift);
-            }
-            return;
-        default:
-            return;
-        }
-    });
-    return used;
-}
-
 void Runtime::activate(Form& form)
 {
     dispatch([&] {
@@ -336,14 +199,6 @@ void Runtime::activate(Form& form)
 void Runtime::close(Form& form)
 {
     dispatch([&] { unload(form); });
-}
-
-void Runtime::click_form(Form& form)
-{
-    dispatch([&] {
-        if (form.loaded() && form.visible() && form.self().enabled())
-            form.Form_Click();
-    });
 }
 
 void Runtime::focus(Control& control)

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "Errors.h"
+#include "FileTable.h"
 #include "FrontEnd.h"
-#include "RecordFile.h"
+#include "Input.h"
 #include "TimerScheduler.h"
 #include "Types.h"
 
@@ -66,14 +67,18 @@ public:
 
     // Input from the front end. Each runs the event procedures it causes to
     // their end before it returns, and delivers nothing once the program ended.
-    void click(Control&); // a mouse click on a control
-    void click_menu(Control&); // a menu item chosen
-    bool key_press(Form&, KeyStroke); // true when the key was used
+    // Which control a click or a key reaches is the Input's to decide: a click
+    // on a control, a menu item chosen, a key (true when the window had a use
+    // for it), a click on the window's own surface.
+    void click(Control& control) { m_input.click(control); }
+    void click_menu(Control& item) { m_input.click_menu(item); }
+    bool key_press(Form& form, KeyStroke key) { return m_input.key_press(form, key); }
+    void click_form(Form& form) { m_input.click_form(form); }
     void activate(Form&); // the user made the window the active one
     void close(Form&); // the close box
-    void click_form(Form&); // a click on the window's own surface
     void focus(Control&); // the user moved the focus
     void window_state_changed(Form&, int state);
+
     void run_due_timers();
     // Delivers the one earliest tick due by now; the timer it ticked, or
     // nullptr. The tick may have unloaded the timer's window: the pointer only
@@ -99,10 +104,7 @@ public:
 private:
     void activate_form(Form&);
     void activate_previous(Form& leaving);
-    void click_guarded(Control&);
     void report_untrapped(RuntimeError const&);
-    Control* default_or_cancel(Form&, bool cancel) const;
-    void move_focus(Form&, bool backwards);
 
     FrontEnd& m_front_end;
     std::vector<std::pair<std::type_index, std::unique_ptr<Form>>> m_forms;
@@ -112,6 +114,7 @@ private:
     Form* m_active { nullptr };
     TimerScheduler m_timers;
     FileTable m_files;
+    Input m_input { *this };
     std::string m_app_path;
     std::string m_title;
     int m_depth { 0 };

@@ -3,7 +3,7 @@
 #include "MirvaneFRMTestAccess.h"
 #include "TestFolder.h"
 #include "main_window/MirvaneFRM.h"
-#include "runtime/Headless.h"
+#include "runtime/headless/Headless.h"
 
 #include <gtest/gtest.h>
 

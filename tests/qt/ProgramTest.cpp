@@ -16,9 +16,9 @@ struct Plan {
     bool unload_instead { false }; // unload the window instead of End
 };
 
-struct EndingForm : rt::Form {
+struct EndingForm : JournalForm {
     explicit EndingForm(rt::Runtime& rt)
-        : Form(rt, "EndingForm", rt::form_window().caption("Ending").client_width(3000).client_height(2000))
+        : JournalForm(rt, "EndingForm", rt::form_window().caption("Ending").client_width(3000).client_height(2000))
     {
         Ticker.on_timer = [this] {
             log("tick");
@@ -40,7 +40,6 @@ struct EndingForm : rt::Form {
 
     void Form_Load() override { Asker.set_enabled(module<Plan>().ask_first); }
     void Form_Unload(int&) override { log("Unload"); }
-    void log(std::string event) { module<Journal>().events.push_back(std::move(event)); }
     int ticks { 0 };
     bool asked { false };
 };

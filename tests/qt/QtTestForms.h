@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/Form.h"
+#include "EventJournal.h"
 #include "runtime/qt/QtFrontEnd.h"
 
 #include <QApplication>
@@ -9,22 +9,17 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 // Small windows for the front end's tests; they record what their procedures did.
 namespace qt_test {
 
-struct Journal {
-    std::vector<std::string> events;
-};
-
 // Shaped like the program's main window: menus with shortcut keys, a button, a
 // picture box holding an image, images and a shape on the client area, timers.
-struct TableForm : rt::Form {
+struct TableForm : JournalForm {
     explicit TableForm(rt::Runtime& rt)
-        : Form(rt, "TableForm",
+        : JournalForm(rt, "TableForm",
             rt::form_window().caption("Table").client_width(9510).client_height(6060).max_button(false))
     {
         Draw.on_click = [this] { log("Draw"); };
@@ -66,7 +61,6 @@ struct TableForm : rt::Form {
         log("Unload");
         cancel = refuse_unload ? 1 : 0;
     }
-    void log(std::string event) { module<Journal>().events.push_back(std::move(event)); }
     bool refuse_unload { false };
 };
 
@@ -82,8 +76,8 @@ struct FrontEndTest : testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
         return form;
     }
-    std::vector<std::string>& journal() { return front_end.runtime().module<Journal>().events; }
-    long count(std::string const& event) { return std::count(journal().begin(), journal().end(), event); }
+    std::vector<std::string>& journal() { return EventJournal::of(front_end.runtime()).events; }
+    long count(std::string const& event) { return EventJournal::of(front_end.runtime()).count(event); }
     // Runs f as an event procedure, as the program's own code would, and lets
     // the next frame show what it changed.
     template<class F>

@@ -1,5 +1,4 @@
 #include "TestForms.h"
-#include "runtime/Headless.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +6,8 @@ using namespace test_forms;
 
 namespace {
 
-std::vector<std::string> const& journal(rt::Headless& h) { return h.runtime().module<Journal>().events; }
+std::vector<std::string> const& journal(rt::Headless& h) { return EventJournal::of(h.runtime()).events; }
+long count(rt::Headless& h, std::string const& event) { return EventJournal::of(h.runtime()).count(event); }
 
 }
 
@@ -44,8 +44,8 @@ TEST(FormLifetime, UnloadedWindowComesBackFromItsDefinition)
         EXPECT_EQ(again.Label1.caption(), "loaded") << "Form_Load ran again";
         EXPECT_TRUE(again.Command1.visible()) << "properties come from the definition";
     });
-    EXPECT_EQ(std::count(journal(h).begin(), journal(h).end(), "StoreForm.Load"), 2);
-    EXPECT_EQ(std::count(journal(h).begin(), journal(h).end(), "StoreForm.Unload"), 1);
+    EXPECT_EQ(count(h, "StoreForm.Load"), 2);
+    EXPECT_EQ(count(h, "StoreForm.Unload"), 1);
 }
 
 TEST(FormLifetime, HideKeepsStateAndCancelledUnloadKeepsWindow)
@@ -107,9 +107,9 @@ TEST(FormLifetime, DeactivateOnlyBetweenTheProgramsWindows)
 
     h.activate(first);
     EXPECT_EQ(tail(2), (std::vector<std::string> { "StoreForm.Deactivate", "FirstForm.Activate" }));
-    auto const count = journal(h).size();
+    auto const events_before = journal(h).size();
     h.activate(first); // coming back from another application: no event
-    EXPECT_EQ(journal(h).size(), count);
+    EXPECT_EQ(journal(h).size(), events_before);
 
     // Hiding the active window hands activation to the one before it.
     h.activate(store);
@@ -128,8 +128,7 @@ TEST(FormLifetime, WindowWithoutControlsLosesFocusWhenAnotherActivates)
     EXPECT_EQ(journal(h).back(), "BareForm.Click");
     h.activate(h.form<FirstForm>());
     EXPECT_EQ(rt.loaded_form<BareForm>(), nullptr) << "LostFocus unloaded it";
-    EXPECT_EQ(std::count(journal(h).begin(), journal(h).end(), "BareForm.Deactivate"), 0)
-        << "an unloaded window gets no further events";
+    EXPECT_EQ(count(h, "BareForm.Deactivate"), 0) << "an unloaded window gets no further events";
 }
 
 TEST(FormLifetime, FormGeometryFollowsFrame)

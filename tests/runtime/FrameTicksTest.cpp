@@ -1,6 +1,6 @@
 #include "runtime/FrameTicks.h"
 #include "runtime/Form.h"
-#include "runtime/Headless.h"
+#include "runtime/headless/Headless.h"
 #include "runtime/LocalClock.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
 #include "TestForms.h"
-#include "runtime/Headless.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +6,7 @@ using namespace test_forms;
 
 namespace {
 
-struct Input : testing::Test {
-    void SetUp() override { h.start<FirstForm>(); }
-    FirstForm& first() { return h.form<FirstForm>(); }
-    std::vector<std::string>& journal() { return h.runtime().module<Journal>().events; }
-    long count(std::string const& event) { return std::count(journal().begin(), journal().end(), event); }
-    void set(std::function<void()> const& f) { h.runtime().dispatch(f); }
-    rt::Headless h;
-};
+struct Input : FirstFormRun { };
 
 }
 
@@ -129,4 +121,50 @@ TEST_F(Input, ZOrderKeepsGraphicalControlsBeneathWindowedOnes)
     std::vector<std::string> const after { "Places2", "Places0", "Places1", "Image1", "Command2", "Ok", "Cancel",
         "Command1" };
     EXPECT_EQ(order(), after);
+}
+
+TEST_F(Input, ModifiersChangeWhatAKeyIs)
+{
+    auto stroke = [](rt::Key key, bool shift, bool control, bool alt) {
+        return rt::KeyStroke { key, 0, shift, control, alt };
+    };
+    // A shortcut key is the plain key.
+    EXPECT_FALSE(h.press(first(), stroke(rt::Key::F3, true, false, false)));
+    EXPECT_FALSE(h.press(first(), stroke(rt::Key::F3, false, true, false)));
+    EXPECT_FALSE(h.press(first(), stroke(rt::Key::F3, false, false, true)));
+    EXPECT_EQ(count("Go"), 0);
+
+    set([&] { first().Command1.set_focus(); });
+    EXPECT_FALSE(h.press(first(), stroke(rt::Key::Space, false, false, true)));
+    EXPECT_FALSE(h.press(first(), stroke(rt::Key::Enter, false, false, true)));
+    EXPECT_FALSE(h.press(first(), stroke(rt::Key::Tab, false, true, false)));
+    EXPECT_FALSE(h.press(first(), stroke(rt::Key::Tab, false, false, true)));
+    EXPECT_EQ(first().focused(), &first().Command1);
+    EXPECT_FALSE(h.press(first(), rt::KeyStroke { rt::Key::Character, U'т' })) << "a letter needs Alt";
+    EXPECT_FALSE(h.press(first(), rt::alt_key(U'ж'))) << "no button has that access key";
+    EXPECT_EQ(count("Command1"), 0);
+
+    EXPECT_FALSE(h.press(first(), stroke(rt::Key::F4, false, true, true)));
+    EXPECT_EQ(count("FirstForm.Unload"), 0) << "only Alt+F4 closes the window";
+}
+
+TEST_F(Input, AltF4AsksTheWindowToCloseAsItsCloseBoxDoes)
+{
+    first().refuse_unload = true;
+    EXPECT_TRUE(h.press(first(), rt::KeyStroke { rt::Key::F4, 0, false, false, true }));
+    EXPECT_EQ(count("FirstForm.Unload"), 1);
+    EXPECT_TRUE(first().loaded()) << "Form_Unload refused";
+
+    first().refuse_unload = false;
+    EXPECT_TRUE(h.press(first(), rt::KeyStroke { rt::Key::F4, 0, false, false, true }));
+    EXPECT_EQ(h.runtime().loaded_form<FirstForm>(), nullptr);
+}
+
+TEST_F(Input, KeyWhoseClickEndsTheProgramWasUsed)
+{
+    EXPECT_TRUE(h.press(first(), rt::alt_key(U'e')));
+    EXPECT_EQ(count("Command2"), 1);
+    EXPECT_TRUE(h.runtime().ended());
+    EXPECT_FALSE(h.press(first(), rt::Key::F3)) << "nothing is delivered after End";
+    EXPECT_EQ(count("Go"), 0);
 }

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "runtime/Form.h"
+#include "EventJournal.h"
+#include "runtime/headless/Headless.h"
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
 // Small windows that record what happened to them, for the run-time tests.
 namespace test_forms {
 
-struct Journal {
-    std::vector<std::string> events;
-};
-
-struct StoreForm : rt::Form {
+struct StoreForm : JournalForm {
     explicit StoreForm(rt::Runtime& rt)
-        : Form(rt, "StoreForm", rt::form_window().caption("Store").client_width(3000).client_height(2000))
+        : JournalForm(rt, "StoreForm", rt::form_window().caption("Store").client_width(3000).client_height(2000))
     {
     }
     RT_CONTROL(Image1, rt::image(0, 0, 100, 100).visible(false).picture(":/store/texture.jpg"));
@@ -23,27 +23,27 @@ struct StoreForm : rt::Form {
 
     void Form_Load() override
     {
-        module<Journal>().events.push_back("StoreForm.Load");
+        log("StoreForm.Load");
         Label1.set_caption("loaded");
     }
-    void Form_Activate() override { module<Journal>().events.push_back("StoreForm.Activate"); }
-    void Form_Deactivate() override { module<Journal>().events.push_back("StoreForm.Deactivate"); }
-    void Form_Unload(int&) override { module<Journal>().events.push_back("StoreForm.Unload"); }
+    void Form_Activate() override { log("StoreForm.Activate"); }
+    void Form_Deactivate() override { log("StoreForm.Deactivate"); }
+    void Form_Unload(int&) override { log("StoreForm.Unload"); }
 };
 
-struct FirstForm : rt::Form {
+struct FirstForm : JournalForm {
     explicit FirstForm(rt::Runtime& rt)
-        : Form(rt, "FirstForm", rt::form_window().caption("First").client_width(3000).client_height(2000))
+        : JournalForm(rt, "FirstForm", rt::form_window().caption("First").client_width(3000).client_height(2000))
     {
-        Command1.on_click = [this] { module<Journal>().events.push_back("Command1"); };
+        Command1.on_click = [this] { log("Command1"); };
         Command2.on_click = [this] {
-            module<Journal>().events.push_back("Command2");
+            log("Command2");
             End();
         };
-        Places.on_click([this](int index) { module<Journal>().events.push_back("Place" + std::to_string(index)); });
-        Go.on_click = [this] { module<Journal>().events.push_back("Go"); };
-        Timer1.on_timer = [this] { module<Journal>().events.push_back("Timer1"); };
-        Timer2.on_timer = [this] { module<Journal>().events.push_back("Timer2"); };
+        Places.on_click([this](int index) { log("Place" + std::to_string(index)); });
+        Go.on_click = [this] { log("Go"); };
+        Timer1.on_timer = [this] { log("Timer1"); };
+        Timer2.on_timer = [this] { log("Timer2"); };
     }
     RT_CONTROL(Image1, rt::image(0, 0, 100, 100));
     RT_CONTROL(Command1, rt::button(10, 10, 100, 100).caption("&Тянуть").tab_index(1));
@@ -58,16 +58,16 @@ struct FirstForm : rt::Form {
 
     void Form_Load() override
     {
-        module<Journal>().events.push_back("FirstForm.Load");
+        log("FirstForm.Load");
         // Reading another window's picture loads that window first.
         Image1.set_picture(form<StoreForm>().Image1.picture());
-        module<Journal>().events.push_back("FirstForm.Load.end");
+        log("FirstForm.Load.end");
     }
-    void Form_Activate() override { module<Journal>().events.push_back("FirstForm.Activate"); }
-    void Form_Deactivate() override { module<Journal>().events.push_back("FirstForm.Deactivate"); }
+    void Form_Activate() override { log("FirstForm.Activate"); }
+    void Form_Deactivate() override { log("FirstForm.Deactivate"); }
     void Form_Unload(int& cancel) override
     {
-        module<Journal>().events.push_back("FirstForm.Unload");
+        log("FirstForm.Unload");
         cancel = refuse_unload ? 1 : 0;
     }
     bool refuse_unload { false };
@@ -75,29 +75,40 @@ struct FirstForm : rt::Form {
 
 // A window whose timer runs from its definition on, and whose load asks the
 // user something first.
-struct TickingForm : rt::Form {
+struct TickingForm : JournalForm {
     explicit TickingForm(rt::Runtime& rt)
-        : Form(rt, "TickingForm", rt::form_window().caption("Ticking").client_width(1000).client_height(1000))
+        : JournalForm(rt, "TickingForm", rt::form_window().caption("Ticking").client_width(1000).client_height(1000))
     {
-        Timer1.on_timer = [this] { module<Journal>().events.push_back("TickingForm.Timer1"); };
+        Timer1.on_timer = [this] { log("TickingForm.Timer1"); };
     }
     RT_CONTROL(Timer1, rt::timer(10, true));
     void Form_Load() override { MsgBox("Загрузка", 64, "Ticking"); }
 };
 
 // A window without controls: it holds the focus itself.
-struct BareForm : rt::Form {
+struct BareForm : JournalForm {
     explicit BareForm(rt::Runtime& rt)
-        : Form(rt, "BareForm", rt::form_window().caption("Bare").client_width(1000).client_height(1000))
+        : JournalForm(rt, "BareForm", rt::form_window().caption("Bare").client_width(1000).client_height(1000))
     {
     }
-    void Form_Click() override { module<Journal>().events.push_back("BareForm.Click"); }
+    void Form_Click() override { log("BareForm.Click"); }
     void Form_LostFocus() override
     {
-        module<Journal>().events.push_back("BareForm.LostFocus");
+        log("BareForm.LostFocus");
         unload();
     }
-    void Form_Deactivate() override { module<Journal>().events.push_back("BareForm.Deactivate"); }
+    void Form_Deactivate() override { log("BareForm.Deactivate"); }
+};
+
+// A run of the program started with FirstForm, its journal at hand.
+struct FirstFormRun : testing::Test {
+    void SetUp() override { h.start<FirstForm>(); }
+    FirstForm& first() { return h.form<FirstForm>(); }
+    std::vector<std::string>& journal() { return EventJournal::of(h.runtime()).events; }
+    long count(std::string const& event) { return EventJournal::of(h.runtime()).count(event); }
+    // Runs f as an event procedure, as the program's own code would.
+    void set(std::function<void()> const& f) { h.runtime().dispatch(f); }
+    rt::Headless h;
 };
 
 }

@@ -1,5 +1,4 @@
 #include "TestForms.h"
-#include "runtime/Headless.h"
 
 #include <gtest/gtest.h>
 
@@ -7,16 +6,12 @@ using namespace test_forms;
 
 namespace {
 
-struct Timers : testing::Test {
+struct Timers : FirstFormRun {
     void SetUp() override
     {
-        h.start<FirstForm>();
-        h.runtime().module<Journal>().events.clear();
+        FirstFormRun::SetUp();
+        journal().clear();
     }
-    FirstForm& first() { return h.form<FirstForm>(); }
-    std::vector<std::string>& journal() { return h.runtime().module<Journal>().events; }
-    void set(std::function<void()> const& f) { h.runtime().dispatch(f); }
-    rt::Headless h;
 };
 
 }
@@ -51,7 +46,7 @@ TEST_F(Timers, EnablingAgainKeepsThePhaseAndDisablingStopsTicks)
         first().Timer1.set_enabled(false);
     };
     h.advance(100);
-    EXPECT_EQ(std::count(journal().begin(), journal().end(), "once"), 1);
+    EXPECT_EQ(count("once"), 1);
     EXPECT_EQ(h.step(), nullptr);
 }
 
@@ -97,7 +92,7 @@ TEST_F(Timers, TicksGoOnWhileAMessageBoxIsOpen)
     h.on_message_box = [&](auto const&) { h.advance(50); };
     set([&] { first().Timer1.set_enabled(true); });
     h.click(first().Command1);
-    EXPECT_EQ(std::count(journal().begin(), journal().end(), "Timer1"), 5);
+    EXPECT_EQ(count("Timer1"), 5);
     ASSERT_EQ(h.message_boxes().size(), 1u);
     EXPECT_EQ(h.message_boxes()[0].flags, 16);
 }
@@ -128,7 +123,7 @@ TEST_F(Timers, TimerDoesNotReenterItsOwnProcedureDuringAMessageBox)
     });
     h.step();
     EXPECT_EQ(deepest, 1);
-    EXPECT_EQ(std::count(journal().begin(), journal().end(), "Timer2"), 5) << "other timers tick meanwhile";
+    EXPECT_EQ(count("Timer2"), 5) << "other timers tick meanwhile";
     h.advance(30);
     EXPECT_EQ(deepest, 1);
 }
@@ -138,7 +133,7 @@ TEST(DefinitionTimers, TickFromTheEndOfTheLoadOn)
     rt::Headless h;
     h.on_message_box = [&](auto const&) { h.advance(100); };
     h.start<TickingForm>();
-    auto& events = h.runtime().module<Journal>().events;
+    auto& events = EventJournal::of(h.runtime()).events;
     EXPECT_TRUE(events.empty()) << "no tick while the load's message box was open";
     EXPECT_EQ(h.now(), 100);
     EXPECT_EQ(h.step(), &h.form<TickingForm>().Timer1);

@@ -2,7 +2,7 @@
 
 #include "TestFolder.h"
 #include "main_window/MirvaneFRM.h"
-#include "runtime/Headless.h"
+#include "runtime/headless/Headless.h"
 #include "windows/AboutFRM.h"
 #include "windows/HelpFRM.h"
 #include "windows/SexForm.h"

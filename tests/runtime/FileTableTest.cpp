@@ -1,4 +1,4 @@
-#include "runtime/RecordFile.h"
+#include "runtime/FileTable.h"
 #include "TestFolder.h"
 #include "runtime/Errors.h"
 
@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct RecordFiles : testing::Test {
+struct FileTableTest : testing::Test {
     std::string path(std::string const& name) const { return (dir / name).string(); }
     TestFolder dir;
     rt::FileTable files;
@@ -29,7 +29,7 @@ int error_of(auto&& operation)
 
 }
 
-TEST_F(RecordFiles, MissingFileIsCreatedEmptyAndPutPastTheEndLengthensIt)
+TEST_F(FileTableTest, MissingFileIsCreatedEmptyAndPutPastTheEndLengthensIt)
 {
     files.open_random(path("a.ini"), 1);
     EXPECT_TRUE(fs::exists(path("a.ini")));
@@ -47,7 +47,7 @@ TEST_F(RecordFiles, MissingFileIsCreatedEmptyAndPutPastTheEndLengthensIt)
     EXPECT_EQ(bytes, std::string("\xff\x07", 2));
 }
 
-TEST_F(RecordFiles, FailuresRaiseRunTimeErrors)
+TEST_F(FileTableTest, FailuresRaiseRunTimeErrors)
 {
     EXPECT_EQ(error_of([&] { files.open_random(path("missing/a.ini"), 1); }), rt::error::path_file_access_error);
     fs::create_directories(dir / "folder.ini");
@@ -61,7 +61,7 @@ TEST_F(RecordFiles, FailuresRaiseRunTimeErrors)
     EXPECT_FALSE(files.is_open(1));
 }
 
-TEST_F(RecordFiles, FileRemovedWhileOpenStaysUsable)
+TEST_F(FileTableTest, FileRemovedWhileOpenStaysUsable)
 {
     files.open_random(path("gone.ini"), 1);
     files.put(1, 1, 3);

@@ -1,4 +1,4 @@
-#include "RecordFile.h"
+#include "FileTable.h"
 
 #include "Errors.h"
 

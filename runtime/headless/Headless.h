@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Form.h"
-#include "FrontEnd.h"
-#include "Runtime.h"
+#include "runtime/Form.h"
+#include "runtime/FrontEnd.h"
+#include "runtime/Runtime.h"
 
 #include <cstdint>
 #include <functional>

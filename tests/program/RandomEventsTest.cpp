@@ -7,6 +7,7 @@
 #include "EventChooser.h"
 #include "InvariantChecker.h"
 #include "Journal.h"
+#include "RandomSettings.h"
 #include "RandomSource.h"
 #include "RunOptions.h"
 #include "TestFolder.h"
@@ -16,7 +17,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <optional>
 
 #ifndef RANDOM_EVENTS_PER_SEED
 #define RANDOM_EVENTS_PER_SEED 1000
@@ -31,20 +31,6 @@ struct Figures {
     long runs { 0 };
     long interpretations { 0 };
 };
-
-// The settings file a user might have left: none, empty, short, the two
-// bytes the program keeps (mostly valid designs) or longer.
-std::optional<std::string> random_settings(RandomSource& random)
-{
-    static std::vector<int> const lengths { -1, 0, 1, 2, 3, 100 };
-    int const length = lengths[random.weighted({ 20, 10, 15, 35, 10, 10 })];
-    if (length < 0)
-        return std::nullopt;
-    std::string bytes;
-    for (int i = 0; i < length; ++i)
-        bytes += static_cast<char>(random.chance(70) ? random.between(0, 7) : random.between(0, 255));
-    return bytes;
-}
 
 double random_start_time(RandomSource& random)
 {
@@ -64,15 +50,9 @@ std::string play_run(
     TestFolder const& folder, RandomSource& random, Journal& journal, long& events_left, Figures& figures)
 {
     auto const settings = folder / "mirvane.ini";
-    std::filesystem::remove(settings);
-    if (auto bytes = random_settings(random))
-        folder.write("mirvane.ini", *bytes);
+    std::string const file = leave_random_settings(folder, random);
     double const start = random_start_time(random);
-    journal.add("new run: settings file "
-        + std::string(std::filesystem::exists(settings)
-                ? "of " + std::to_string(std::filesystem::file_size(settings)) + " bytes"
-                : "missing")
-        + ", time of day " + std::to_string(start) + " s");
+    journal.add("new run: " + file + ", time of day " + std::to_string(start) + " s");
     rt::Headless h(folder.string(), start);
     InvariantChecker checker(h, settings);
     std::string broken;

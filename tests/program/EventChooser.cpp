@@ -127,8 +127,9 @@ EventChooser::Outcome EventChooser::click()
         Outcome outcome { stamp() };
         if (!bring_forward(*form, outcome.text))
             return { outcome.text, false, true };
-        m_h.click_form(*form);
+        // Named first: a click may close the window.
         outcome.text += "click " + form->name();
+        m_h.click_form(*form);
         return outcome;
     }
     return click_control(*m_random.pick(targets));
@@ -139,8 +140,8 @@ EventChooser::Outcome EventChooser::click_control(rt::Control& control)
     Outcome outcome { stamp() };
     if (!bring_forward(control.form(), outcome.text))
         return { outcome.text, false, true };
-    m_h.click(control);
     outcome.text += "click " + name_of(control);
+    m_h.click(control);
     return outcome;
 }
 

@@ -134,9 +134,11 @@ std::string WidgetEventChooser::click(RandomSource& random)
     // The window may have gone while events were served (one that closes itself).
     if (!alive(&form) || !target.effectively_visible())
         return "activate " + name;
+    // Named first: a click may close the window.
+    std::string const text = "click " + name_of(target);
     QWidget* widget = m_front_end.widget_of(target);
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    return "click " + name_of(target);
+    return text;
 }
 
 std::string WidgetEventChooser::key(RandomSource& random)
@@ -195,8 +197,9 @@ std::string WidgetEventChooser::activate(RandomSource& random)
     if (forms.empty())
         return wait(random);
     rt::Form& form = *random.pick(forms);
+    std::string const text = "activate " + form.name();
     bring_forward(form);
-    return "activate " + form.name();
+    return text;
 }
 
 std::string WidgetEventChooser::close(RandomSource& random)

@@ -73,9 +73,19 @@ std::string check_run_end(rt::QtFrontEnd& front_end)
     return {};
 }
 
+// End in an earlier run quit the application's event loops and left its quit
+// flag set, with which every new loop, a message box's included, returns at
+// once; the application's own loop clears it when it returns.
+void clear_quit()
+{
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
 // One run of the program, until it ends or the seed's events are used up.
 std::string play_run(Shard& shard, RandomSource& random, Journal& journal, long& events_left)
 {
+    clear_quit();
     TestFolder folder;
     journal.add("new run: " + leave_random_settings(folder, random));
     MessageBoxWatch boxes;

@@ -25,11 +25,18 @@ void Control::set_top(float value) { assign(&Properties::top, value, Property::G
 
 void Control::set_width(float value) { assign(&Properties::width, value, Property::Geometry); }
 
-void Control::set_height(float value) { assign(&Properties::height, value, Property::Geometry); }
+void Control::set_height(float value)
+{
+    if (m_kind == Kind::Form)
+        m_form.m_outer_height_set = true;
+    assign(&Properties::height, value, Property::Geometry);
+}
 
 void Control::move(float left, float top, float width, float height)
 {
     auto& p = m_properties;
+    if (m_kind == Kind::Form)
+        m_form.m_outer_height_set = true;
     if (p.left == left && p.top == top && p.width == width && p.height == height)
         return;
     p.left = left, p.top = top, p.width = width, p.height = height;

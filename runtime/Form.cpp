@@ -72,10 +72,26 @@ float Form::client_width() const
     return m_self.width() - 2 * frame_of(m_self.properties().border_style, has_menu_bar()).side;
 }
 
-float Form::client_height() const
+float Form::frame_height() const
 {
+    if (m_measured_frame_height)
+        return *m_measured_frame_height;
     Frame const f = frame_of(m_self.properties().border_style, has_menu_bar());
-    return m_self.height() - f.top - f.bottom;
+    return f.top + f.bottom;
+}
+
+// The client area takes what the frame leaves of the outer height.
+float Form::client_height() const { return m_self.height() - frame_height(); }
+
+// Until the program sets the outer height, the definition's client height
+// holds and the outer height follows the frame; once it has, the outer height
+// holds and the client area gets the rest.
+void Form::set_measured_frame_height(float twips)
+{
+    m_measured_frame_height = twips;
+    Properties& p = m_self.m_properties;
+    if (!m_outer_height_set && p.client_height > 0)
+        p.height = p.client_height + twips;
 }
 
 void Form::set_window_state(int state)

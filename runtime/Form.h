@@ -4,6 +4,7 @@
 #include "ControlDefinition.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,11 @@ public:
     Control const& self() const { return m_self; }
     float client_width() const;
     float client_height() const;
+    // The height of the frame around the client area (caption bar, menu bar,
+    // borders) as the desktop draws it, in twips. Until a front end has
+    // measured it, the frame is the one a window of this style would have.
+    void set_measured_frame_height(float twips);
+    float frame_height() const;
     bool has_menu_bar() const;
     // 0 normal, 1 minimized, 2 maximized.
     int window_state() const { return m_window_state; }
@@ -89,6 +95,8 @@ private:
     Control* m_focused { nullptr };
     bool m_loaded { false };
     int m_window_state { 0 };
+    std::optional<float> m_measured_frame_height;
+    bool m_outer_height_set { false };
     long m_front_rank { 0 };
     long m_back_rank { 0 };
 };

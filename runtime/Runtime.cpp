@@ -207,6 +207,12 @@ void Runtime::focus(Control& control)
         control.form().m_focused = &control;
 }
 
+void Runtime::frame_measured(Form& form, float frame_height)
+{
+    if (form.loaded())
+        form.set_measured_frame_height(frame_height);
+}
+
 void Runtime::window_state_changed(Form& form, int state)
 {
     if (form.loaded())

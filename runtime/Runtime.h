@@ -78,6 +78,8 @@ public:
     void close(Form&); // the close box
     void focus(Control&); // the user moved the focus
     void window_state_changed(Form&, int state);
+    // The desktop has drawn the window's frame this high, in twips.
+    void frame_measured(Form&, float frame_height);
 
     void run_due_timers();
     // Delivers the one earliest tick due by now; the timer it ticked, or

@@ -77,9 +77,7 @@ void FormWindow::apply(Property property)
         self->visible() ? show_window() : hide();
         break;
     case Property::Geometry:
-        set_client_size(QSize(to_pixels(form.client_width()), to_pixels(form.client_height())));
-        // Left and Top are the outer frame's, as move() takes them.
-        move(to_pixels(self->left()), to_pixels(self->top()));
+        apply_geometry();
         break;
     case Property::Picture:
         m_surface->set_picture(m_pictures.get(self->picture()));
@@ -96,6 +94,46 @@ void FormWindow::apply(Property property)
     default:
         break;
     }
+}
+
+void FormWindow::apply_geometry()
+{
+    Control const& self = *control();
+    set_client_size(QSize(to_pixels(self.form().client_width()), to_pixels(self.form().client_height())));
+    // Left and Top are the outer frame's, as move() takes them.
+    move(to_pixels(self.left()), to_pixels(self.top()));
+}
+
+// The outer height is the run time's; the client area gets what the frame
+// leaves of it. The frame is known once the desktop has drawn it (a window
+// manager says how wide its decoration is only after it has framed the
+// window), so it is measured whenever the window is shown or moved.
+void FormWindow::measure_frame()
+{
+    if (!control() || !isVisible())
+        return;
+    int const frame = frameGeometry().height() - geometry().height() + (menuWidget() ? menuWidget()->height() : 0);
+    if (frame == m_frame_pixels)
+        return;
+    m_frame_pixels = frame;
+    emit frame_measured(static_cast<float>(frame) * twips_per_pixel);
+    Control const& self = *control();
+    set_client_size(QSize(to_pixels(self.form().client_width()), to_pixels(self.form().client_height())));
+    // A window placed by the program keeps its outer frame where it was put.
+    if (self.properties().start_up_position == StartUpPosition::Manual)
+        move(to_pixels(self.left()), to_pixels(self.top()));
+}
+
+void FormWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    measure_frame();
+}
+
+void FormWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    measure_frame();
 }
 
 void FormWindow::show_window()
@@ -136,8 +174,11 @@ void FormWindow::set_client_size(QSize size)
 
 bool FormWindow::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
+        // By now a window manager has framed the window.
+        measure_frame();
         emit activated();
+    }
     return QMainWindow::event(event);
 }
 

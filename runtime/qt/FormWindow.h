@@ -33,20 +33,28 @@ signals:
     void close_requested();
     // 0 normal, 1 minimized, 2 maximized.
     void state_changed(int);
+    // The frame around the client area, menu bar included, is this many
+    // twips high as the desktop draws it.
+    void frame_measured(float twips);
 
 protected:
     bool event(QEvent*) override;
     void closeEvent(QCloseEvent*) override;
     void changeEvent(QEvent*) override;
+    void moveEvent(QMoveEvent*) override;
+    void showEvent(QShowEvent*) override;
 
 private:
     void set_frame(Control const& self);
     void show_window();
     void apply_window_state();
+    void apply_geometry();
+    void measure_frame();
 
     Surface* m_surface;
     PictureCache& m_pictures;
     bool m_shown_before { false };
+    int m_frame_pixels { -1 };
 };
 
 }

@@ -125,6 +125,10 @@ void QtFrontEnd::State::connect_window(FormWindow* window)
         if (Form* f = form_of(window))
             runtime().window_state_changed(*f, state);
     });
+    QObject::connect(window, &FormWindow::frame_measured, window, [this, window](float twips) {
+        if (Form* f = form_of(window))
+            runtime().frame_measured(*f, twips);
+    });
     QObject::connect(new ClickTracker(window->surface()), &ClickTracker::clicked, window, [this, window] {
         if (Form* f = form_of(window))
             runtime().click_form(*f);

@@ -26,7 +26,12 @@ struct MainWindowOnScreen : OnScreen<MirvaneFRM> {
 TEST_F(MainWindowOnScreen, OpensAtTheTopLeftWithItsClientArea)
 {
     EXPECT_EQ(window()->frameGeometry().topLeft(), QPoint(0, 0));
-    EXPECT_EQ(window()->centralWidget()->size(), QSize(634, 404));
+    // 6720 twips high in all, whatever the frame; the client area gets what
+    // the frame and the menu bar leave.
+    int const frame = window()->frameGeometry().height() - window()->geometry().height();
+    EXPECT_EQ(window()->frameGeometry().height(), 448);
+    EXPECT_EQ(window()->centralWidget()->size(), QSize(634, 448 - frame - window()->menuBar()->height()));
+    EXPECT_EQ(main().client_height(), 15.0f * static_cast<float>(window()->centralWidget()->height()));
     EXPECT_EQ(window()->windowTitle(), QString::fromUtf8("Зеливорната"));
     EXPECT_FALSE(window()->windowFlags() & Qt::WindowMaximizeButtonHint);
 
@@ -110,4 +115,24 @@ TEST_F(MainWindowOnScreen, TheDealButtonShowsTheStandardPointer)
     EXPECT_TRUE(button->testAttribute(Qt::WA_SetCursor));
     EXPECT_EQ(button->cursor().shape(), Qt::ArrowCursor);
     EXPECT_TRUE(button->cursor().pixmap().isNull());
+}
+
+// Under a window manager, which draws a title bar and borders of its own: the
+// outer frame is 6720 twips high whatever the decoration, at the top-left
+// corner, and the client area keeps its width and gets the rest of the height.
+// Run by under_window_manager.sh, which starts a virtual display and openbox.
+TEST_F(MainWindowOnScreen, UnderAWindowManagerTheOuterFrameIs6720TwipsHigh)
+{
+    if (qEnvironmentVariableIsEmpty("ZELIVORNATA_WINDOW_MANAGER"))
+        GTEST_SKIP() << "needs a window manager: run through under_window_manager.sh";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window()->frameGeometry().height() > window()->geometry().height(); }))
+        << "the window manager never framed the window";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window()->frameGeometry().height() == 448; }))
+        << window()->frameGeometry().height();
+    EXPECT_EQ(window()->frameGeometry().topLeft(), QPoint(0, 0));
+    QWidget const* client = window()->centralWidget();
+    EXPECT_EQ(client->width(), 634);
+    int const frame = window()->frameGeometry().height() - window()->geometry().height();
+    EXPECT_EQ(client->height(), 448 - frame - window()->menuBar()->height());
+    EXPECT_EQ(main().client_height(), 15.0f * static_cast<float>(client->height()));
 }

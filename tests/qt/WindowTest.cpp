@@ -55,9 +55,12 @@ TEST_F(Windows, ClientAreaHasItsDefinedSizeAndFrameSitsAtLeftTop)
 {
     auto& table = start<TableForm>();
     auto* window = static_cast<QMainWindow*>(front_end.window_of(table));
-    EXPECT_EQ(client(table)->size(), QSize(634, 404)) << "9510 x 6060 twips";
+    // Its load set the outer height of 6720 twips: the client area gets what
+    // the frame and the menu bar leave of it.
+    int const frame = window->frameGeometry().height() - window->geometry().height();
     ASSERT_TRUE(window->menuBar()->isVisible());
-    EXPECT_EQ(window->height(), 404 + window->menuBar()->height()) << "the menu bar sits above the client area";
+    EXPECT_EQ(window->frameGeometry().height(), 448);
+    EXPECT_EQ(client(table)->size(), QSize(634, 448 - frame - window->menuBar()->height())) << "9510 twips wide";
     EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(100, 50)) << "Left 1500, Top 750";
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the user cannot resize it";
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -66,8 +69,9 @@ TEST_F(Windows, ClientAreaHasItsDefinedSizeAndFrameSitsAtLeftTop)
 
     set([&] { table.self().set_height(6720 + 1500); });
     QTest::qWait(0);
-    EXPECT_EQ(client(table)->size(), QSize(634, 504)) << "a taller window has a taller client area";
-    EXPECT_EQ(window->height(), 504 + window->menuBar()->height());
+    EXPECT_EQ(window->frameGeometry().height(), 548) << "8220 twips";
+    EXPECT_EQ(client(table)->size(), QSize(634, 548 - frame - window->menuBar()->height()));
+    EXPECT_EQ(table.client_height(), 15.0f * static_cast<float>(client(table)->height()));
 }
 
 TEST_F(Windows, BorderStylesChooseTheFrame)

@@ -3,6 +3,7 @@
 #include "Types.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace rt {
 
@@ -34,12 +35,17 @@ public:
     // Applies every remembered change once, in the order of Property.
     void apply_pending()
     {
-        std::uint32_t const changes = m_pending;
-        m_pending = 0;
-        for (int p = 0; p <= static_cast<int>(Property::WindowState); ++p) {
+        std::uint32_t const changes = std::exchange(m_pending, 0);
+        for (int p = 0; p <= static_cast<int>(last_property); ++p) {
             if (changes & (1u << p))
                 apply(static_cast<Property>(p));
         }
+    }
+    // Shows every property, as a new peer does.
+    void apply_all()
+    {
+        m_pending = ~0u;
+        apply_pending();
     }
 
 private:

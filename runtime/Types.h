@@ -120,6 +120,9 @@ enum class Property {
     WindowState,
 };
 
+// The last of them: a front end that shows a new control shows them all.
+constexpr Property last_property = Property::WindowState;
+
 // Twips are the unit of every position and size: 15 to a pixel at 96 dpi.
 constexpr float twips_per_pixel = 15.0f;
 

@@ -26,10 +26,6 @@ namespace {
     // such late reports of other windows are taken as stale.
     constexpr std::int64_t activation_settle_ms = 1000;
 
-    constexpr Property all_properties[] = { Property::Caption, Property::Enabled, Property::Visible, Property::Geometry,
-        Property::Picture, Property::DownPicture, Property::ToolTipText, Property::ForeColor, Property::BackColor,
-        Property::BorderColor, Property::Font, Property::MousePointer, Property::WindowState };
-
     // The display's frame; 60 Hz where the screen does not say.
     double frame_ms_of_screen()
     {
@@ -98,12 +94,10 @@ void QtFrontEnd::State::create(Form& form)
     connect_window(window);
     for (Control* control : form.controls())
         control->peer = create_peer(*control, *window, pictures, runtime());
-    for (Property property : all_properties) {
-        window->apply(property);
-        for (Control* control : form.controls()) {
-            if (control->peer)
-                control->peer->apply(property);
-        }
+    window->apply_all();
+    for (Control* control : form.controls()) {
+        if (control->peer)
+            control->peer->apply_all();
     }
     restack(form, nullptr);
     for (Control* control : form.controls()) {

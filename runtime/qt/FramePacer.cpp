@@ -1,7 +1,12 @@
 #include "FramePacer.h"
 
+#include "Peer.h"
 #include "runtime/Control.h"
 #include "runtime/FrameTicks.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
 
 #include <algorithm>
 #include <chrono>
@@ -38,9 +43,27 @@ void FramePacer::flush()
     // Applying can mark no control again (a peer only reads its control), but
     // take the list first all the same.
     std::vector<Control*> const pending = std::exchange(m_pending, {});
+    std::vector<QWidget*> windows;
     for (Control* control : pending) {
-        if (control->peer)
-            control->peer->apply_pending();
+        if (!control->peer)
+            continue;
+        control->peer->apply_pending();
+        QWidget const* widget = static_cast<Peer*>(control->peer)->widget();
+        if (QWidget* window = widget ? widget->window() : nullptr; window && !std::ranges::count(windows, window))
+            windows.push_back(window);
+    }
+    paint_now(windows);
+}
+
+// The windows paint what changed in this same wake-up, rather than in the
+// next pass of the event loop: one pass and one flush to the display a frame.
+void FramePacer::paint_now(std::vector<QWidget*> const& windows)
+{
+    for (QWidget* window : windows) {
+        if (!window->isVisible())
+            continue;
+        QEvent update_request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(window, &update_request);
     }
 }
 

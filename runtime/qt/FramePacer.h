@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+class QWidget;
+
 namespace rt {
 class Control;
 class Form;
@@ -36,6 +38,7 @@ public:
 
 private:
     void schedule();
+    static void paint_now(std::vector<QWidget*> const&);
 
     FrameTicks const& m_slots;
     std::function<std::int64_t()> m_now_ms;

@@ -13,9 +13,11 @@
 
 namespace rt::qt {
 
-FramePacer::FramePacer(FrameTicks const& frame_slots, std::function<std::int64_t()> now_ms)
+FramePacer::FramePacer(FrameTicks const& frame_slots, std::function<std::int64_t()> now_ms,
+    std::function<std::optional<std::int64_t>()> next_tick_due)
     : m_slots(frame_slots)
     , m_now_ms(std::move(now_ms))
+    , m_next_tick_due(std::move(next_tick_due))
 {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -77,14 +79,30 @@ void FramePacer::show_frame()
         schedule();
 }
 
-// Soon, when this frame slot has not shown yet; else at the start of the next.
+// Soon, when this frame slot has not shown yet; else with the tick that wakes
+// the program in the next slot, or at the start of that slot when none does.
 void FramePacer::schedule()
 {
-    if (m_timer.isActive())
-        return;
     std::int64_t const now = m_now_ms();
-    std::int64_t const delay = m_slots.slot_of(now) != m_shown_slot ? 0 : m_slots.slot_end(now) - now;
-    m_timer.start(std::chrono::milliseconds(std::max<std::int64_t>(0, delay)));
+    if (m_slots.slot_of(now) != m_shown_slot) {
+        if (!m_timer.isActive())
+            m_timer.start(0);
+        return;
+    }
+    std::int64_t const next_slot = m_slots.slot_end(now);
+    std::optional<std::int64_t> const tick = m_next_tick_due();
+    if (tick && m_slots.slot_of(std::max(*tick, next_slot)) == m_slots.slot_of(next_slot)) {
+        m_timer.stop();
+        return;
+    }
+    if (!m_timer.isActive())
+        m_timer.start(std::chrono::milliseconds(next_slot - now));
+}
+
+void FramePacer::ticks_changed()
+{
+    if (!m_pending.empty())
+        schedule();
 }
 
 void FramePacer::forget(Form const& form)

@@ -1,16 +1,23 @@
 #include "FramePacer.h"
 
+#include "Peer.h"
 #include "runtime/Control.h"
 #include "runtime/FrameTicks.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
 
 #include <algorithm>
 #include <chrono>
 
 namespace rt::qt {
 
-FramePacer::FramePacer(FrameTicks const& frame_slots, std::function<std::int64_t()> now_ms)
+FramePacer::FramePacer(FrameTicks const& frame_slots, std::function<std::int64_t()> now_ms,
+    std::function<std::optional<std::int64_t>()> next_tick_due)
     : m_slots(frame_slots)
     , m_now_ms(std::move(now_ms))
+    , m_next_tick_due(std::move(next_tick_due))
 {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -38,9 +45,27 @@ void FramePacer::flush()
     // Applying can mark no control again (a peer only reads its control), but
     // take the list first all the same.
     std::vector<Control*> const pending = std::exchange(m_pending, {});
+    std::vector<QWidget*> windows;
     for (Control* control : pending) {
-        if (control->peer)
-            control->peer->apply_pending();
+        if (!control->peer)
+            continue;
+        control->peer->apply_pending();
+        QWidget const* widget = static_cast<Peer*>(control->peer)->widget();
+        if (QWidget* window = widget ? widget->window() : nullptr; window && !std::ranges::count(windows, window))
+            windows.push_back(window);
+    }
+    paint_now(windows);
+}
+
+// The windows paint what changed in this same wake-up, rather than in the
+// next pass of the event loop: one pass and one flush to the display a frame.
+void FramePacer::paint_now(std::vector<QWidget*> const& windows)
+{
+    for (QWidget* window : windows) {
+        if (!window->isVisible())
+            continue;
+        QEvent update_request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(window, &update_request);
     }
 }
 
@@ -54,14 +79,30 @@ void FramePacer::show_frame()
         schedule();
 }
 
-// Soon, when this frame slot has not shown yet; else at the start of the next.
+// Soon, when this frame slot has not shown yet; else with the tick that wakes
+// the program in the next slot, or at the start of that slot when none does.
 void FramePacer::schedule()
 {
-    if (m_timer.isActive())
-        return;
     std::int64_t const now = m_now_ms();
-    std::int64_t const delay = m_slots.slot_of(now) != m_shown_slot ? 0 : m_slots.slot_end(now) - now;
-    m_timer.start(std::chrono::milliseconds(std::max<std::int64_t>(0, delay)));
+    if (m_slots.slot_of(now) != m_shown_slot) {
+        if (!m_timer.isActive())
+            m_timer.start(0);
+        return;
+    }
+    std::int64_t const next_slot = m_slots.slot_end(now);
+    std::optional<std::int64_t> const tick = m_next_tick_due();
+    if (tick && m_slots.slot_of(std::max(*tick, next_slot)) == m_slots.slot_of(next_slot)) {
+        m_timer.stop();
+        return;
+    }
+    if (!m_timer.isActive())
+        m_timer.start(std::chrono::milliseconds(next_slot - now));
+}
+
+void FramePacer::ticks_changed()
+{
+    if (!m_pending.empty())
+        schedule();
 }
 
 void FramePacer::forget(Form const& form)

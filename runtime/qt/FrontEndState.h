@@ -66,7 +66,7 @@ struct QtFrontEnd::State : QObject {
     QElapsedTimer clock;
     LocalClock time_of_day;
     FrameTicks ticks;
-    FramePacer pacer { ticks, [this] { return real_ms(); } };
+    FramePacer pacer { ticks, [this] { return real_ms(); }, [this] { return armed_due; } };
     QTimer timer;
     std::optional<std::int64_t> armed_due;
     PictureCache pictures;

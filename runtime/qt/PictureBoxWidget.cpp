@@ -16,6 +16,10 @@ PictureBoxWidget::PictureBoxWidget(Control& control, QWidget* parent, PictureCac
     , m_surface(new Surface(this))
 {
     setFocusPolicy(Qt::StrongFocus);
+    // The surface and the edge around it paint every pixel: nothing beneath
+    // shows through, and a moving box (the banner strip) is moved on screen
+    // as it is, not painted again with what it uncovers and covers.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     set_border(control.properties().border_style == BorderStyle::FixedSingle);
 }
 

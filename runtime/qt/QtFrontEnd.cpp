@@ -134,7 +134,11 @@ std::int64_t QtFrontEnd::now_ms() { return m_state->ticks.presented().value_or(m
 
 double QtFrontEnd::seconds_since_midnight() { return m_state->time_of_day.seconds_since_midnight(); }
 
-void QtFrontEnd::timers_changed() { m_state->arm_timer(); }
+void QtFrontEnd::timers_changed()
+{
+    m_state->arm_timer();
+    m_state->pacer.ticks_changed();
+}
 
 void QtFrontEnd::quit()
 {

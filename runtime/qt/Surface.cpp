@@ -15,7 +15,25 @@ void Surface::set_picture(QPixmap const& picture)
     if (picture.cacheKey() == m_picture.cacheKey())
         return;
     m_picture = picture;
+    update_covered();
     update();
+}
+
+void Surface::resizeEvent(QResizeEvent* event)
+{
+    update_covered();
+    QWidget::resizeEvent(event);
+}
+
+void Surface::update_covered()
+{
+    bool const covered = !m_picture.isNull() && !m_picture.hasAlphaChannel() && m_picture.width() >= width()
+        && m_picture.height() >= height();
+    if (covered == this->covered())
+        return;
+    // Opaque either way; only what paints it changes.
+    setAttribute(Qt::WA_OpaquePaintEvent, covered);
+    setAutoFillBackground(!covered);
 }
 
 void Surface::paintEvent(QPaintEvent*)

@@ -141,6 +141,21 @@ TEST_F(Peers, ChangesWaitForTheFrameAndMoveTheWidgetOnce)
     EXPECT_EQ(resizes.count, 1);
 }
 
+// A change made after the frame has shown waits for the next tick's wake-up;
+// when that tick is called off, the change still shows by the next frame.
+TEST_F(Peers, AChangeLeftToACancelledTickStillShows)
+{
+    QWidget* card = widget(form->Card); // shows this frame
+    now([&] {
+        form->Mover.set_enabled(true);
+        form->Card.set_left(2100);
+    });
+    now([&] { form->Mover.set_enabled(false); });
+    FrontEndTest::let_frame_show();
+    EXPECT_TRUE(form->ticks.empty());
+    EXPECT_EQ(card->x(), 140);
+}
+
 TEST_F(Peers, RefreshShowsTheControlsChangesAndPaintsAtOnce)
 {
     QWidget* card = widget(form->Card);

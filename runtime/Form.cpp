@@ -94,13 +94,7 @@ void Form::set_measured_frame_height(float twips)
         p.height = p.client_height + twips;
 }
 
-void Form::set_window_state(int state)
-{
-    if (m_window_state == state)
-        return;
-    m_window_state = state;
-    control_changed(m_self, Property::WindowState);
-}
+void Form::set_window_state(int state) { m_self.assign(&Properties::window_state, state, Property::WindowState); }
 
 void Form::show() { m_runtime.show(*this); }
 

@@ -40,7 +40,7 @@ public:
     float frame_height() const;
     bool has_menu_bar() const;
     // 0 normal, 1 minimized, 2 maximized.
-    int window_state() const { return m_window_state; }
+    int window_state() const { return m_self.properties().window_state; }
     void set_window_state(int);
 
     bool loaded() const { return m_loaded; }
@@ -94,7 +94,6 @@ private:
     Control m_self;
     Control* m_focused { nullptr };
     bool m_loaded { false };
-    int m_window_state { 0 };
     std::optional<float> m_measured_frame_height;
     bool m_outer_height_set { false };
     long m_front_rank { 0 };

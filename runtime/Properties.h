@@ -69,6 +69,8 @@ struct Properties {
     bool max_button { true };
     bool min_button { true };
     StartUpPosition start_up_position { StartUpPosition::Manual };
+    // A window's: 0 normal, 1 minimized, 2 maximized.
+    int window_state { 0 };
 };
 
 }

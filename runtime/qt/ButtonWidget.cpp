@@ -35,16 +35,11 @@ void ButtonWidget::apply_own(Property property)
         set_pictures(pictures().get(c.picture()), pictures().get(c.down_picture()),
             pictures().get(c.properties().disabled_picture));
         break;
-    case Property::ForeColor:
-        set_palette_color(*this, QPalette::ButtonText, to_qcolor(c.fore_color()));
-        break;
     case Property::BackColor:
         set_back_color(to_qcolor(c.properties().back_color));
         break;
-    case Property::Font:
-        setFont(to_qfont(c.font()));
-        break;
     default:
+        apply_text_style(property, QPalette::ButtonText);
         break;
     }
 }

@@ -32,16 +32,11 @@ void LabelWidget::apply_own(Property property)
         // A label shows its access key's letter plainly.
         setText(caption_text(c.shown_caption()));
         break;
-    case Property::ForeColor:
-        set_palette_color(*this, QPalette::WindowText, to_qcolor(c.fore_color()));
-        break;
     case Property::BackColor:
         set_palette_color(*this, QPalette::Window, to_qcolor(c.properties().back_color));
         break;
-    case Property::Font:
-        setFont(to_qfont(c.font()));
-        break;
     default:
+        apply_text_style(property, QPalette::WindowText);
         break;
     }
 }

@@ -90,6 +90,14 @@ void WidgetPeer::apply_geometry()
         m_widget.setGeometry(place);
 }
 
+void WidgetPeer::apply_text_style(Property property, QPalette::ColorRole text)
+{
+    if (property == Property::ForeColor)
+        set_palette_color(m_widget, text, to_qcolor(control()->fore_color()));
+    else if (property == Property::Font)
+        m_widget.setFont(to_qfont(control()->font()));
+}
+
 void set_palette_color(QWidget& widget, QPalette::ColorRole role, QColor color)
 {
     QPalette palette = widget.palette();

@@ -24,6 +24,9 @@ public:
 protected:
     virtual void apply_own(Property) { }
     virtual void apply_geometry();
+    // For a widget that shows a caption: its fore colour, in the palette role
+    // the widget draws its text with, and its font.
+    void apply_text_style(Property, QPalette::ColorRole text);
     PictureCache& pictures() const { return m_pictures; }
 
 private:

@@ -140,6 +140,18 @@ TEST(FormLifetime, FormGeometryFollowsFrame)
     EXPECT_FLOAT_EQ(first.client_height(), 2000);
     EXPECT_FLOAT_EQ(first.self().width(), 3090);
     EXPECT_FLOAT_EQ(first.self().height(), 2660) << "borders, caption bar and menu bar take 660 twips";
+
+    // The desktop's real frame: the defined client area holds until the
+    // program sets the outer height; from then on the outer height holds.
+    h.runtime().frame_measured(first, 420);
+    EXPECT_FLOAT_EQ(first.client_height(), 2000);
+    EXPECT_FLOAT_EQ(first.self().height(), 2420);
+    h.runtime().dispatch([&] { first.self().set_height(3000); });
+    EXPECT_FLOAT_EQ(first.client_height(), 2580);
+    h.runtime().frame_measured(first, 600);
+    EXPECT_FLOAT_EQ(first.self().height(), 3000);
+    EXPECT_FLOAT_EQ(first.client_height(), 2400);
+    EXPECT_FLOAT_EQ(first.client_width(), 3000) << "the width keeps its definition";
 }
 
 TEST(FormLifetime, UntrappedErrorIsReportedAndEndsTheProgram)

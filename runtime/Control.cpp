@@ -82,26 +82,11 @@ void Control::set_tool_tip_text(std::string value)
 
 void Control::set_fore_color(Color value) { assign(&Properties::fore_color, value, Property::ForeColor); }
 
-void Control::set_font_name(std::string value)
-{
-    Font font = m_properties.font;
-    font.name = std::move(value);
-    assign(&Properties::font, std::move(font), Property::Font);
-}
+void Control::set_font_name(std::string value) { assign_font(&Font::name, std::move(value)); }
 
-void Control::set_font_size(float value)
-{
-    Font font = m_properties.font;
-    font.size = value;
-    assign(&Properties::font, std::move(font), Property::Font);
-}
+void Control::set_font_size(float value) { assign_font(&Font::size, value); }
 
-void Control::set_font_underline(bool value)
-{
-    Font font = m_properties.font;
-    font.underline = value;
-    assign(&Properties::font, std::move(font), Property::Font);
-}
+void Control::set_font_underline(bool value) { assign_font(&Font::underline, value); }
 
 char32_t Control::access_key() const
 {

@@ -102,6 +102,15 @@ private:
         changed(what);
     }
 
+    // One part of the font, which changes as a whole.
+    template<class T>
+    void assign_font(T Font::*part, T value)
+    {
+        Font font = m_properties.font;
+        font.*part = std::move(value);
+        assign(&Properties::font, std::move(font), Property::Font);
+    }
+
     Form& m_form;
     std::string m_name;
     int m_index;

@@ -30,8 +30,6 @@ public:
         m_pending |= bit(property);
         return was_clean;
     }
-    bool pending() const { return m_pending != 0; }
-    bool pending(Property property) const { return (m_pending & bit(property)) != 0; }
     // Applies every remembered change once, in the order of Property.
     void apply_pending()
     {

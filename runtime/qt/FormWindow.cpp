@@ -98,10 +98,9 @@ void FormWindow::apply(Property property)
 
 void FormWindow::apply_geometry()
 {
-    Control const& self = *control();
-    set_client_size(QSize(to_pixels(self.form().client_width()), to_pixels(self.form().client_height())));
+    fit_client_area();
     // Left and Top are the outer frame's, as move() takes them.
-    move(to_pixels(self.left()), to_pixels(self.top()));
+    move(to_pixels(control()->left()), to_pixels(control()->top()));
 }
 
 // The outer height is the run time's; the client area gets what the frame
@@ -117,11 +116,11 @@ void FormWindow::measure_frame()
         return;
     m_frame_pixels = frame;
     emit frame_measured(static_cast<float>(frame) * twips_per_pixel);
-    Control const& self = *control();
-    set_client_size(QSize(to_pixels(self.form().client_width()), to_pixels(self.form().client_height())));
     // A window placed by the program keeps its outer frame where it was put.
-    if (self.properties().start_up_position == StartUpPosition::Manual)
-        move(to_pixels(self.left()), to_pixels(self.top()));
+    if (control()->properties().start_up_position == StartUpPosition::Manual)
+        apply_geometry();
+    else
+        fit_client_area();
 }
 
 void FormWindow::moveEvent(QMoveEvent* event)
@@ -164,8 +163,10 @@ void FormWindow::apply_window_state()
         setWindowState(state);
 }
 
-void FormWindow::set_client_size(QSize size)
+void FormWindow::fit_client_area()
 {
+    Form const& form = control()->form();
+    QSize const size(to_pixels(form.client_width()), to_pixels(form.client_height()));
     if (m_surface->size() == size && m_surface->minimumSize() == size)
         return;
     m_surface->setFixedSize(size);

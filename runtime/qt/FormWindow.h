@@ -20,7 +20,6 @@ public:
     FormWindow(Control& self, PictureCache&);
 
     Surface* surface() const { return m_surface; }
-    void set_client_size(QSize);
 
     void apply(Property) override;
     bool shows_at_once() const override { return true; }
@@ -49,6 +48,8 @@ private:
     void show_window();
     void apply_window_state();
     void apply_geometry();
+    // The client area at the size the run time gives it.
+    void fit_client_area();
     void measure_frame();
 
     Surface* m_surface;

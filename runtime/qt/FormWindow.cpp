@@ -111,7 +111,12 @@ void FormWindow::measure_frame()
 {
     if (!control() || !isVisible())
         return;
-    int const frame = frameGeometry().height() - geometry().height() + (menuWidget() ? menuWidget()->height() : 0);
+    int const decoration = frameGeometry().height() - geometry().height();
+    // While the window manager reframes the window, its frame can read as
+    // smaller than the window: no measure, the next event brings one.
+    if (decoration < 0)
+        return;
+    int const frame = decoration + (menuWidget() ? menuWidget()->height() : 0);
     if (frame == m_frame_pixels)
         return;
     m_frame_pixels = frame;

@@ -3,6 +3,7 @@
 #include "Control.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace rt {
 
@@ -35,6 +36,14 @@ std::optional<std::int64_t> TimerScheduler::next_due() const
     if (m_entries.empty())
         return std::nullopt;
     return const_cast<TimerScheduler*>(this)->earliest()->due;
+}
+
+std::int64_t TimerScheduler::step_ms() const
+{
+    std::int64_t step = 0;
+    for (Entry const& entry : m_entries)
+        step = std::gcd(step, static_cast<std::int64_t>(entry.timer->properties().interval));
+    return step;
 }
 
 Control* TimerScheduler::take_due(std::int64_t now_ms)

@@ -25,6 +25,9 @@ public:
     bool armed(Control const& timer) const;
 
     std::optional<std::int64_t> next_due() const;
+    // The step that every running timer keeps to: the greatest common divisor
+    // of their intervals, or 0 when none runs.
+    std::int64_t step_ms() const;
     // The next tick due at or before now, with its timer already rescheduled;
     // nullptr when none is due.
     Control* take_due(std::int64_t now_ms);

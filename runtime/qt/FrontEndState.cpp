@@ -62,7 +62,7 @@ QtFrontEnd::State::State(QtFrontEnd& front_end, int& argc, char** argv)
     , owned_app(QApplication::instance() ? nullptr : make_application(app_argc, app_argv))
 {
     clock.start();
-    ticks.set_frame_ms(frame_ms_of_screen());
+    ticks.set_display_frame_ms(frame_ms_of_screen());
     // The run time decides when the program ends, not the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     // The windows were laid out for MS Sans Serif; Liberation Sans has its

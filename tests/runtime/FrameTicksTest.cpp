@@ -1,10 +1,11 @@
 #include "runtime/FrameTicks.h"
 #include "runtime/Form.h"
-#include "runtime/headless/Headless.h"
 #include "runtime/LocalClock.h"
+#include "runtime/headless/Headless.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -96,7 +97,7 @@ TEST(FrameTicks, OneWakeUpPerFrameRunsTheSameTicksAtTheSameTimesInTheSameOrder)
 TEST(FrameTicks, AWakeUpLeavesTheTicksOfTheNextSlotForLater)
 {
     FrameFrontEnd f;
-    f.frames.set_frame_ms(20);
+    f.frames.set_display_frame_ms(20);
     f.runtime.start<PhasesForm>();
     f.real = 9; // in the slot 0 - 19: Odd at 7 (a little late) and 14, Fast at 10
     EXPECT_EQ(f.frames.serve(f.runtime, [&] { return f.real; }), 3);
@@ -115,6 +116,67 @@ TEST(FrameTicks, ALongStallStillShiftsTheScheduleInsteadOfABurst)
     EXPECT_LE(served, 10);
     EXPECT_GE(f.runtime.timers().shifts(), 1);
     EXPECT_GT(*f.runtime.next_timer_due(), 1000);
+}
+
+namespace {
+
+// The main window's pace: a drift of 10 ms and a counter of 20 ms.
+struct DriftForm : rt::Form {
+    explicit DriftForm(rt::Runtime& rt)
+        : Form(rt, "DriftForm", rt::form_window().client_width(3000).client_height(3000))
+    {
+        Drift.on_timer = [this] { log("Drift"); };
+        Count.on_timer = [this] { log("Count"); };
+    }
+    RT_CONTROL(Drift, rt::timer(10, true));
+    RT_CONTROL(Count, rt::timer(20, true));
+
+    void log(std::string const& name)
+    {
+        module<TickLog>().ticks.push_back(name + "@" + std::to_string(runtime().front_end().now_ms()));
+    }
+};
+
+}
+
+TEST(FrameTicks, EveryFrameHoldsTheSameNumberOfTicksWhenTheTimersKeepToAStep)
+{
+    FrameFrontEnd f;
+    f.runtime.start<DriftForm>();
+    f.real = 3; // the timers' phase does not matter
+    std::vector<int> per_wake_up;
+    while (*f.runtime.next_timer_due() < 1000)
+        per_wake_up.push_back(f.wake());
+    EXPECT_DOUBLE_EQ(f.frames.frame_ms(), 20.0);
+    // Two drift ticks and one count tick a frame, 50 frames a second.
+    EXPECT_EQ(per_wake_up.size(), 50u);
+    EXPECT_EQ(std::count(per_wake_up.begin(), per_wake_up.end(), 3), 49);
+    EXPECT_EQ(f.runtime.module<TickLog>().ticks.front(), "Drift@10");
+
+    // Without the 10 ms timer, each 20 ms tick wakes the program on its own.
+    f.runtime.loaded_form<DriftForm>()->Drift.set_enabled(false);
+    std::int64_t const from = f.real;
+    int wake_ups = 0;
+    while (f.real < from + 1000)
+        wake_ups += f.wake() > 0 ? 1 : 0;
+    EXPECT_NEAR(f.frames.frame_ms(), 1000.0 / 60.0, 1e-9);
+    EXPECT_EQ(wake_ups, 50);
+}
+
+TEST(FrameTicks, ASlotIsAWholeNumberOfStepsOnlyNearTheDisplaysFrame)
+{
+    rt::FrameTicks frames(1000.0 / 60.0);
+    EXPECT_DOUBLE_EQ(frames.slot_ms_for_step(10), 20.0);
+    EXPECT_DOUBLE_EQ(frames.slot_ms_for_step(5), 20.0);
+    EXPECT_DOUBLE_EQ(frames.slot_ms_for_step(1), 17.0);
+    // Two steps of 15 ms, or three of 7, would be too long a frame.
+    EXPECT_NEAR(frames.slot_ms_for_step(15), 1000.0 / 60.0, 1e-9);
+    EXPECT_NEAR(frames.slot_ms_for_step(7), 1000.0 / 60.0, 1e-9);
+    EXPECT_NEAR(frames.slot_ms_for_step(0), 1000.0 / 60.0, 1e-9);
+    EXPECT_NEAR(frames.slot_ms_for_step(1000), 1000.0 / 60.0, 1e-9);
+    // A display of 100 Hz shows every 10 ms tick.
+    frames.set_display_frame_ms(10);
+    EXPECT_DOUBLE_EQ(frames.slot_ms_for_step(10), 10.0);
 }
 
 TEST(FrameTicks, SlotsFollowTheFrameRate)

@@ -1,5 +1,6 @@
 #include "FramePacer.h"
 
+#include "Covering.h"
 #include "Peer.h"
 #include "runtime/Control.h"
 #include "runtime/FrameTicks.h"
@@ -45,15 +46,20 @@ void FramePacer::flush()
     // Applying can mark no control again (a peer only reads its control), but
     // take the list first all the same.
     std::vector<Control*> const pending = std::exchange(m_pending, {});
+    std::vector<QWidget*> parents;
     std::vector<QWidget*> windows;
     for (Control* control : pending) {
         if (!control->peer)
             continue;
         control->peer->apply_pending();
         QWidget const* widget = static_cast<Peer*>(control->peer)->widget();
+        if (QWidget* parent = widget ? widget->parentWidget() : nullptr; parent && !std::ranges::count(parents, parent))
+            parents.push_back(parent);
         if (QWidget* window = widget ? widget->window() : nullptr; window && !std::ranges::count(windows, window))
             windows.push_back(window);
     }
+    for (QWidget* parent : parents)
+        mark_covered_children(*parent);
     paint_now(windows);
 }
 

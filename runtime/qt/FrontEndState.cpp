@@ -2,6 +2,7 @@
 
 #include "ClickTracker.h"
 #include "Conversion.h"
+#include "Covering.h"
 #include "PeerFactory.h"
 #include "Surface.h"
 #include "WidgetPeer.h"
@@ -112,9 +113,13 @@ void QtFrontEnd::State::create(Form& form)
             control->peer->apply_all();
     }
     restack(form, nullptr);
+    mark_covered_children(*window->surface());
     for (Control* control : form.controls()) {
-        if (control->kind() == Kind::PictureBox)
-            restack(form, control);
+        if (control->kind() != Kind::PictureBox)
+            continue;
+        restack(form, control);
+        if (Peer* box = peer_of(*control); box && box->content())
+            mark_covered_children(*box->content());
     }
 }
 

@@ -29,7 +29,7 @@ void ImageWidget::set_picture(QPixmap const& picture)
         return;
     m_picture = picture;
     m_scaled = {};
-    update_opaque();
+    update_solid();
     update();
 }
 
@@ -38,7 +38,7 @@ void ImageWidget::set_stretch(bool stretch)
     if (stretch == m_stretch)
         return;
     m_stretch = stretch;
-    update_opaque();
+    update_solid();
     update();
 }
 
@@ -47,25 +47,21 @@ void ImageWidget::set_border(bool border)
     if (border == m_border)
         return;
     m_border = border;
-    update_opaque();
+    update_solid();
     update();
 }
 
 void ImageWidget::resizeEvent(QResizeEvent* event)
 {
-    update_opaque();
+    update_solid();
     QLabel::resizeEvent(event);
 }
 
-void ImageWidget::update_opaque()
+void ImageWidget::update_solid()
 {
     QSize const size = inner().size();
     bool const covers = m_stretch || (m_picture.width() >= size.width() && m_picture.height() >= size.height());
-    bool const opaque = !m_picture.isNull() && !m_picture.hasAlphaChannel() && covers;
-    if (opaque == this->opaque())
-        return;
-    setAttribute(Qt::WA_OpaquePaintEvent, opaque);
-    setAttribute(Qt::WA_NoSystemBackground, opaque);
+    set_solid(!m_picture.isNull() && !m_picture.hasAlphaChannel() && covers);
 }
 
 QRect ImageWidget::inner() const { return m_border ? rect().adjusted(1, 1, -1, -1) : rect(); }
@@ -89,8 +85,13 @@ void ImageWidget::paintEvent(QPaintEvent*)
         painter.setClipping(false);
     }
     if (m_border) {
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        // Four filled edges: an outlined rectangle goes through the stroker,
+        // which made the frame cost more than the picture in it.
+        QRect const r = rect();
+        painter.fillRect(r.left(), r.top(), r.width(), 1, Qt::black);
+        painter.fillRect(r.left(), r.bottom(), r.width(), 1, Qt::black);
+        painter.fillRect(r.left(), r.top() + 1, 1, r.height() - 2, Qt::black);
+        painter.fillRect(r.right(), r.top() + 1, 1, r.height() - 2, Qt::black);
     }
 }
 

@@ -12,7 +12,7 @@ namespace rt::qt {
 // label underneath, so that assistive technology finds it and reads its tool
 // tip as its description.
 //
-// A picture without alpha that covers the whole control makes it opaque: Qt
+// A picture without alpha that covers the whole control makes it solid: Qt
 // then paints nothing of what lies beneath it (the pile stacks dozens of backs
 // under the one that moves).
 class ImageWidget : public QLabel, public WidgetPeer {
@@ -24,7 +24,6 @@ public:
     void set_stretch(bool);
     // A single-line flat frame around the picture.
     void set_border(bool);
-    bool opaque() const { return testAttribute(Qt::WA_OpaquePaintEvent); }
 
 protected:
     void apply_own(Property) override;
@@ -34,7 +33,7 @@ protected:
 private:
     QRect inner() const;
     QPixmap const& shown();
-    void update_opaque();
+    void update_solid();
 
     QPixmap m_picture;
     // The stretched picture, scaled once for the current size rather than on

@@ -19,7 +19,7 @@ PictureBoxWidget::PictureBoxWidget(Control& control, QWidget* parent, PictureCac
     // The surface and the edge around it paint every pixel: nothing beneath
     // shows through, and a moving box (the banner strip) is moved on screen
     // as it is, not painted again with what it uncovers and covers.
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    set_solid(true);
     set_border(control.properties().border_style == BorderStyle::FixedSingle);
 }
 

@@ -1,5 +1,7 @@
 #include "QtFrontEnd.h"
 
+#include "Covering.h"
+
 #include "Conversion.h"
 #include "FrontEndState.h"
 #include "MessageBox.h"
@@ -82,6 +84,7 @@ void QtFrontEnd::stacking_changed(Control& control)
         widget->stackUnder(above);
     else
         widget->raise();
+    mark_covered_children(*widget->parentWidget());
 }
 
 void QtFrontEnd::focus_changed(Form& form, FocusReason reason)
@@ -104,8 +107,12 @@ void QtFrontEnd::refresh(Control& control)
 {
     if (control.peer)
         control.peer->apply_pending();
-    if (QWidget* widget = control.kind() == Kind::Form ? m_state->window_of(control.form()) : widget_of_peer(control))
-        widget->repaint();
+    QWidget* widget = control.kind() == Kind::Form ? m_state->window_of(control.form()) : widget_of_peer(control);
+    if (!widget)
+        return;
+    if (!widget->isWindow())
+        mark_covered_children(*widget->parentWidget());
+    widget->repaint();
 }
 
 void QtFrontEnd::beep() { QApplication::beep(); }

@@ -80,6 +80,31 @@ void WidgetPeer::apply(Property property)
     }
 }
 
+void WidgetPeer::set_solid(bool solid)
+{
+    m_solid = solid;
+    tell_opaque();
+}
+
+void WidgetPeer::set_covered(bool covered)
+{
+    m_covered = covered;
+    tell_opaque();
+}
+
+bool WidgetPeer::opaque() const { return m_widget.testAttribute(Qt::WA_OpaquePaintEvent); }
+
+// Qt sums up a parent's opaque children again whenever one of them is told
+// otherwise: only a change is told.
+void WidgetPeer::tell_opaque()
+{
+    bool const opaque = m_solid && !m_covered;
+    if (opaque == this->opaque())
+        return;
+    m_widget.setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+    m_widget.setAttribute(Qt::WA_NoSystemBackground, opaque);
+}
+
 // Left, Top, Width and Height together: one move of the widget however many
 // of them changed.
 void WidgetPeer::apply_geometry()

@@ -21,7 +21,15 @@ public:
     void apply(Property) override;
     QWidget* widget() const override { return &m_widget; }
 
+    // A solid widget paints every pixel of itself. Qt is told it is opaque,
+    // so that it paints nothing beneath it and moves it on screen as it is,
+    // unless it is covered: see Covering.h.
+    bool solid() const { return m_solid; }
+    void set_covered(bool);
+    bool opaque() const;
+
 protected:
+    void set_solid(bool);
     virtual void apply_own(Property) { }
     virtual void apply_geometry();
     // For a widget that shows a caption: its fore colour, in the palette role
@@ -30,8 +38,12 @@ protected:
     PictureCache& pictures() const { return m_pictures; }
 
 private:
+    void tell_opaque();
+
     QWidget& m_widget;
     PictureCache& m_pictures;
+    bool m_solid { false };
+    bool m_covered { false };
 };
 
 void set_palette_color(QWidget&, QPalette::ColorRole, QColor);

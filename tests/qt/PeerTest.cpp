@@ -1,5 +1,6 @@
 #include "QtTestForms.h"
 #include "runtime/qt/ImageWidget.h"
+#include "runtime/qt/WidgetPeer.h"
 
 #include <QAction>
 #include <QImage>
@@ -204,4 +205,68 @@ TEST_F(Peers, OnlyAPictureWithoutAlphaThatCoversTheImageHidesWhatLiesBeneath)
 
     set([&] { form->Card.set_picture(rt::load_picture(see_through)); });
     EXPECT_FALSE(card->opaque());
+}
+
+namespace {
+
+// Three cards of one size, from the back to the front: Under lies exactly
+// beneath Top, Aside half beside it.
+struct StackForm : rt::Form {
+    explicit StackForm(rt::Runtime& rt)
+        : Form(rt, "StackForm", rt::form_window().caption("Stack").client_width(9000).client_height(6000))
+    {
+    }
+    static rt::ControlDefinition card(float left) { return rt::image(left, 600, 1065, 1440).stretch(); }
+    RT_CONTROL(Under, card(600));
+    RT_CONTROL(Aside, card(1200));
+    RT_CONTROL(Top, card(600));
+};
+
+struct Covering : FrontEndTest {
+    void SetUp() override
+    {
+        form = &start<StackForm>();
+        solid = saved_picture(dir, "solid.bmp", QImage::Format_RGB32);
+        set([&] {
+            for (rt::Control* card : { &form->Under, &form->Aside, &form->Top })
+                card->set_picture(rt::load_picture(solid));
+        });
+    }
+    rt::qt::WidgetPeer* peer(rt::Control& control)
+    {
+        return dynamic_cast<rt::qt::WidgetPeer*>(front_end.widget_of(control));
+    }
+    StackForm* form { nullptr };
+    QTemporaryDir dir;
+    std::string solid;
+};
+
+}
+
+TEST_F(Covering, OnlyACardWhollyUnderASolidOneInFrontIsLeftOutOfTheOpaqueOnes)
+{
+    EXPECT_FALSE(peer(form->Under)->opaque()) << "Top lies exactly over it";
+    EXPECT_TRUE(peer(form->Aside)->opaque()) << "half of it shows";
+    EXPECT_TRUE(peer(form->Top)->opaque());
+
+    set([&] { form->Top.set_left(4000); });
+    EXPECT_TRUE(peer(form->Under)->opaque()) << "uncovered by a move";
+    set([&] { form->Top.set_left(600); });
+    EXPECT_FALSE(peer(form->Under)->opaque());
+
+    set([&] { form->Under.z_order(0); });
+    EXPECT_TRUE(peer(form->Under)->opaque()) << "brought to the front";
+    EXPECT_FALSE(peer(form->Top)->opaque()) << "now under it";
+
+    set([&] { form->Under.set_visible(false); });
+    EXPECT_TRUE(peer(form->Top)->opaque()) << "what covered it is hidden";
+
+    QTemporaryDir other;
+    std::string const see_through = saved_picture(other, "see_through.png", QImage::Format_ARGB32);
+    set([&] {
+        form->Under.set_visible(true);
+        form->Under.set_picture(rt::load_picture(see_through));
+    });
+    EXPECT_TRUE(peer(form->Top)->opaque()) << "a card with alpha in front covers nothing";
+    EXPECT_FALSE(peer(form->Under)->opaque());
 }

@@ -35,7 +35,7 @@ namespace {
         return rate >= 20.0 && rate <= 500.0 ? 1000.0 / rate : 1000.0 / 60.0;
     }
 
-    // The program repaints small parts of one small window, 60 times a second
+    // The program repaints small parts of one small window, 50 times a second
     // while something moves. Copied through the X connection, such a frame
     // costs the program about a third less processor time than handed over in
     // shared memory: for parts this small the copy is cheaper than the shared

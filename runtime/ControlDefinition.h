@@ -66,7 +66,6 @@ struct ControlDefinition {
     ControlDefinition& tab_index(int index) { return set(&Properties::tab_index, index); }
     ControlDefinition& interval(int ms) { return set(&Properties::interval, ms); }
     ControlDefinition& shortcut(Key key) { return set(&Properties::shortcut, key); }
-    ControlDefinition& mouse_pointer(int pointer) { return set(&Properties::mouse_pointer, pointer); }
     // A custom pointer: the picture and the pixel of it that points.
     ControlDefinition& mouse_icon(std::string const& resource, int hot_x, int hot_y)
     {

@@ -48,6 +48,7 @@ public:
 
 private:
     static std::uint32_t bit(Property property) { return 1u << static_cast<int>(property); }
+    static_assert(static_cast<int>(last_property) < 32, "every property needs a bit of the mark");
 
     std::uint32_t m_pending { 0 };
 };

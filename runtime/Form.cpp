@@ -42,9 +42,8 @@ void Form::finish_definition()
     Properties& p = m_self.m_properties;
     if (p.client_width <= 0 || p.client_height <= 0)
         return;
-    Frame const f = frame_of(p.border_style, has_menu_bar());
-    p.width = p.client_width + 2 * f.side;
-    p.height = p.client_height + f.top + f.bottom;
+    p.width = p.client_width + 2 * frame_of(p.border_style, has_menu_bar()).side;
+    p.height = p.client_height + frame_height();
 }
 
 Form::~Form() = default;

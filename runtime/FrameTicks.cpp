@@ -55,11 +55,9 @@ int FrameTicks::serve(Runtime& runtime, std::function<std::int64_t()> const& rea
         std::optional<std::int64_t> const due = runtime.next_timer_due();
         if (!due || *due >= end)
             break;
-        // A tick a little late still reads its own due time; one later than
-        // the scheduler catches up on reads the real time, so that the
-        // scheduler sees the stall and shifts its schedule.
-        std::int64_t const now = real_now();
-        m_presented = now - *due > TimerScheduler::max_catch_up_ms ? now : *due;
+        // After a stall the tick reads the real time, so that the scheduler
+        // sees the stall and shifts its schedule.
+        m_presented = TimerScheduler::tick_time(*due, real_now());
         if (!runtime.run_one_due_timer())
             break;
         ++served;

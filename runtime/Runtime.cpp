@@ -61,10 +61,7 @@ void Runtime::show(Form& form)
 {
     if (!form.loaded())
         return;
-    if (!form.m_self.m_properties.visible) {
-        form.m_self.m_properties.visible = true;
-        m_front_end.property_changed(form.m_self, Property::Visible);
-    }
+    form.m_self.assign(&Properties::visible, true, Property::Visible);
     activate_form(form);
 }
 
@@ -72,8 +69,7 @@ void Runtime::hide(Form& form)
 {
     if (!form.loaded() || !form.m_self.m_properties.visible)
         return;
-    form.m_self.m_properties.visible = false;
-    m_front_end.property_changed(form.m_self, Property::Visible);
+    form.m_self.assign(&Properties::visible, false, Property::Visible);
     if (m_active == &form)
         activate_previous(form);
 }

@@ -59,9 +59,6 @@ public:
     // Seconds since local midnight, with a fraction.
     double timer() const;
     std::string const& app_path() const { return m_app_path; }
-    // The program's title, which its messages carry: the caption of the first
-    // window it loaded.
-    std::string const& title() const { return m_title; }
     void set_app_path(std::string path) { m_app_path = std::move(path); }
     FileTable& files() { return m_files; }
 
@@ -118,6 +115,8 @@ private:
     FileTable m_files;
     Input m_input { *this };
     std::string m_app_path;
+    // The program's title, which its messages carry: the caption of the first
+    // window it loaded.
     std::string m_title;
     int m_depth { 0 };
     bool m_ended { false };

@@ -53,7 +53,8 @@ Control* TimerScheduler::take_due(std::int64_t now_ms)
     auto next = earliest();
     if (next->due > now_ms)
         return nullptr;
-    if (std::int64_t const late = now_ms - next->due; late > max_catch_up_ms) {
+    if (tick_time(next->due, now_ms) != next->due) {
+        std::int64_t const late = now_ms - next->due;
         for (auto& entry : m_entries)
             entry.due += late;
         ++m_shifts;

@@ -25,6 +25,13 @@ public:
     bool armed(Control const& timer) const;
 
     std::optional<std::int64_t> next_due() const;
+    // The time a tick due at due_ms reads when it runs at now_ms: its own due
+    // time, unless it runs later than catching up allows; then the real time,
+    // and take_due shifts the schedule.
+    static std::int64_t tick_time(std::int64_t due_ms, std::int64_t now_ms)
+    {
+        return now_ms - due_ms > max_catch_up_ms ? now_ms : due_ms;
+    }
     // The step that every running timer keeps to: the greatest common divisor
     // of their intervals, or 0 when none runs.
     std::int64_t step_ms() const;

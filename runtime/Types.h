@@ -120,7 +120,8 @@ enum class Property {
     WindowState,
 };
 
-// The last of them: a front end that shows a new control shows them all.
+// The last of them: a front end that shows a new control shows them all. A
+// property added to the list moves it along.
 constexpr Property last_property = Property::WindowState;
 
 // Twips are the unit of every position and size: 15 to a pixel at 96 dpi.

@@ -1,6 +1,7 @@
 #include "Conversion.h"
 
 #include <QPainter>
+#include <QPixmap>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -143,6 +144,20 @@ void draw_edge(QPainter& painter, QRect bounds, QColor outer_top_left, QColor ou
     QRect const outer = bounds.adjusted(0, 0, -1, -1);
     ring(outer, outer_top_left, outer_bottom_right);
     ring(outer.adjusted(1, 1, -1, -1), inner_top_left, inner_bottom_right);
+}
+
+bool covers(QPixmap const& picture, QSize size)
+{
+    return !picture.isNull() && !picture.hasAlphaChannel() && picture.width() >= size.width()
+        && picture.height() >= size.height();
+}
+
+void fill_frame(QPainter& painter, QRect bounds, int width, QColor color)
+{
+    painter.fillRect(QRect(bounds.left(), bounds.top(), bounds.width(), width), color);
+    painter.fillRect(QRect(bounds.left(), bounds.bottom() - width + 1, bounds.width(), width), color);
+    painter.fillRect(QRect(bounds.left(), bounds.top(), width, bounds.height()), color);
+    painter.fillRect(QRect(bounds.right() - width + 1, bounds.top(), width, bounds.height()), color);
 }
 
 }

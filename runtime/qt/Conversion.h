@@ -13,6 +13,8 @@
 
 class QKeyEvent;
 class QPainter;
+class QPixmap;
+class QSize;
 
 // Translations between the run time's model (twips, 0x00BBGGRR colours, UTF-8
 // captions, keystrokes) and what Qt shows.
@@ -35,6 +37,14 @@ QString caption_text(std::string const&);
 // its top and left sides, the other colour on its bottom and right sides.
 void draw_edge(QPainter&, QRect bounds, QColor outer_top_left, QColor outer_bottom_right, QColor inner_top_left,
     QColor inner_bottom_right);
+
+// Whether picture hides every pixel of an area of the given size: it has no
+// alpha and is at least as large. An empty size asks only about the alpha, for
+// a picture stretched to its area.
+bool covers(QPixmap const& picture, QSize size);
+
+// A frame of filled edges, width pixels wide, just inside bounds.
+void fill_frame(QPainter&, QRect bounds, int width, QColor);
 
 // Keys the run time knows; nothing for the others (Shift alone, arrows ...).
 std::optional<KeyStroke> key_stroke_of(QKeyEvent const&);

@@ -4,10 +4,10 @@
 #include "PictureBoxWidget.h"
 
 #include <QRect>
+#include <QVarLengthArray>
 #include <QWidget>
 
 #include <algorithm>
-#include <vector>
 
 namespace rt::qt {
 
@@ -38,15 +38,12 @@ void mark_covered_children(QWidget& parent)
 {
     // From the front to the back, with the uncovered solid siblings seen so
     // far: a sibling covered by a covered one is covered by what covers that.
-    std::vector<QRect> in_front;
-    in_front.reserve(16);
+    QVarLengthArray<QRect, 16> in_front;
     QObjectList const& children = parent.children();
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        if (!(*it)->isWidgetType() || static_cast<QWidget*>(*it)->isHidden())
-            continue;
-        auto* child = static_cast<QWidget*>(*it);
-        WidgetPeer* peer = may_be_solid(child);
-        if (!peer)
+        WidgetPeer* peer = may_be_solid(*it);
+        QWidget* child = peer ? peer->widget() : nullptr;
+        if (!child || child->isHidden())
             continue;
         QRect const place = child->geometry();
         bool const covered

@@ -19,8 +19,6 @@ class FormWindow : public QMainWindow, public Peer {
 public:
     FormWindow(Control& self, PictureCache&);
 
-    Surface* surface() const { return m_surface; }
-
     void apply(Property) override;
     bool shows_at_once() const override { return true; }
     QWidget* widget() const override;

@@ -34,9 +34,13 @@ void FramePacer::changed(Control& control, Property property)
         peer->apply(property);
         return;
     }
+    // The first change of a frame decides when it shows; a tick that changes
+    // more is followed by show_frame anyway.
+    bool const first = m_pending.empty();
     if (peer->mark(property))
         m_pending.push_back(&control);
-    schedule();
+    if (first)
+        schedule();
 }
 
 void FramePacer::flush()
@@ -46,20 +50,21 @@ void FramePacer::flush()
     // Applying can mark no control again (a peer only reads its control), but
     // take the list first all the same.
     std::vector<Control*> const pending = std::exchange(m_pending, {});
+    // A pending control has a peer: forget() drops a window's controls before
+    // their peers go.
     std::vector<QWidget*> parents;
-    std::vector<QWidget*> windows;
     for (Control* control : pending) {
-        if (!control->peer)
-            continue;
         control->peer->apply_pending();
         QWidget const* widget = static_cast<Peer*>(control->peer)->widget();
         if (QWidget* parent = widget ? widget->parentWidget() : nullptr; parent && !std::ranges::count(parents, parent))
             parents.push_back(parent);
-        if (QWidget* window = widget ? widget->window() : nullptr; window && !std::ranges::count(windows, window))
-            windows.push_back(window);
     }
-    for (QWidget* parent : parents)
+    std::vector<QWidget*> windows;
+    for (QWidget* parent : parents) {
         mark_covered_children(*parent);
+        if (!std::ranges::count(windows, parent->window()))
+            windows.push_back(parent->window());
+    }
     paint_now(windows);
 }
 

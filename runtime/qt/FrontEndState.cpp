@@ -113,7 +113,7 @@ void QtFrontEnd::State::create(Form& form)
             control->peer->apply_all();
     }
     restack(form, nullptr);
-    mark_covered_children(*window->surface());
+    mark_covered_children(*window->content());
     for (Control* control : form.controls()) {
         if (control->kind() != Kind::PictureBox)
             continue;
@@ -140,7 +140,7 @@ void QtFrontEnd::State::connect_window(FormWindow* window)
         if (Form* f = form_of(window))
             runtime().frame_measured(*f, twips);
     });
-    QObject::connect(new ClickTracker(window->surface()), &ClickTracker::clicked, window, [this, window] {
+    QObject::connect(new ClickTracker(window->content()), &ClickTracker::clicked, window, [this, window] {
         if (Form* f = form_of(window))
             runtime().click_form(*f);
     });

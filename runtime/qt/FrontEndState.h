@@ -37,6 +37,7 @@ using qt::FormWindow;
 using qt::FramePacer;
 using qt::PictureCache;
 
+// Everything Qt of the front end. The application-wide event filter turns key
 // presses on the program's windows into the run time's keystrokes.
 struct QtFrontEnd::State : QObject {
     State(QtFrontEnd& owner, int& argc, char** argv);

@@ -1,5 +1,6 @@
 #include "ImageWidget.h"
 
+#include "Conversion.h"
 #include "PictureCache.h"
 #include "runtime/Control.h"
 
@@ -57,12 +58,7 @@ void ImageWidget::resizeEvent(QResizeEvent* event)
     QLabel::resizeEvent(event);
 }
 
-void ImageWidget::update_solid()
-{
-    QSize const size = inner().size();
-    bool const covers = m_stretch || (m_picture.width() >= size.width() && m_picture.height() >= size.height());
-    set_solid(!m_picture.isNull() && !m_picture.hasAlphaChannel() && covers);
-}
+void ImageWidget::update_solid() { set_solid(covers(m_picture, m_stretch ? QSize() : inner().size())); }
 
 QRect ImageWidget::inner() const { return m_border ? rect().adjusted(1, 1, -1, -1) : rect(); }
 
@@ -84,15 +80,10 @@ void ImageWidget::paintEvent(QPaintEvent*)
         painter.drawPixmap(inner().topLeft(), shown());
         painter.setClipping(false);
     }
-    if (m_border) {
-        // Four filled edges: an outlined rectangle goes through the stroker,
-        // which made the frame cost more than the picture in it.
-        QRect const r = rect();
-        painter.fillRect(r.left(), r.top(), r.width(), 1, Qt::black);
-        painter.fillRect(r.left(), r.bottom(), r.width(), 1, Qt::black);
-        painter.fillRect(r.left(), r.top() + 1, 1, r.height() - 2, Qt::black);
-        painter.fillRect(r.right(), r.top() + 1, 1, r.height() - 2, Qt::black);
-    }
+    // Filled edges: an outlined rectangle goes through the stroker, which
+    // made the frame cost more than the picture in it.
+    if (m_border)
+        fill_frame(painter, rect(), 1, Qt::black);
 }
 
 }

@@ -27,12 +27,10 @@ namespace {
 
 }
 
-void run_message_box(QWidget* parent, std::string const& text, int flags, std::string const& title,
-    std::function<void()> const& before_wait)
+void run_message_box(QWidget* parent, std::string const& text, int flags, std::string const& title)
 {
     QString const caption = title.empty() ? QCoreApplication::applicationName() : to_qstring(title);
     QMessageBox box(message_icon(flags), caption, caption_text(text), QMessageBox::Ok, parent);
-    before_wait();
     box.exec();
 }
 

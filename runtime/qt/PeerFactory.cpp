@@ -76,7 +76,7 @@ namespace {
 Peer* create_peer(Control& control, FormWindow& window, PictureCache& pictures, Runtime& runtime)
 {
     auto const* container = control.container() ? static_cast<Peer const*>(control.container()->peer) : nullptr;
-    QWidget* parent = container && container->content() ? container->content() : window.surface();
+    QWidget* parent = container && container->content() ? container->content() : window.content();
     QMenu* parent_menu = container ? container->menu() : nullptr;
 
     switch (control.kind()) {
@@ -85,7 +85,7 @@ Peer* create_peer(Control& control, FormWindow& window, PictureCache& pictures, 
     case Kind::PictureBox: {
         auto* widget = new PictureBoxWidget(control, parent, pictures);
         // Its surface fills it within the border, and takes its clicks.
-        forward(new ClickTracker(widget->surface()), &ClickTracker::clicked, widget, runtime, &Runtime::click);
+        forward(new ClickTracker(widget->content()), &ClickTracker::clicked, widget, runtime, &Runtime::click);
         return widget;
     }
     case Kind::Label:

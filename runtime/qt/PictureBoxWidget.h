@@ -16,7 +16,6 @@ class PictureBoxWidget : public QWidget, public WidgetPeer {
 public:
     PictureBoxWidget(Control&, QWidget* parent, PictureCache&);
 
-    Surface* surface() const { return m_surface; }
     QWidget* content() const override;
     void set_border(bool);
 

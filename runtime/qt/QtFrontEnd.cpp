@@ -2,7 +2,6 @@
 
 #include "Covering.h"
 
-#include "Conversion.h"
 #include "FrontEndState.h"
 #include "MessageBox.h"
 #include "runtime/Form.h"
@@ -39,7 +38,7 @@ int QtFrontEnd::exec()
 QWidget* QtFrontEnd::widget_of(Control& control) const
 {
     m_state->pacer.flush();
-    return control.kind() == Kind::Form ? window_of(control.form()) : widget_of_peer(control);
+    return widget_of_peer(control);
 }
 
 QWidget* QtFrontEnd::window_of(Form& form) const
@@ -107,7 +106,7 @@ void QtFrontEnd::refresh(Control& control)
 {
     if (control.peer)
         control.peer->apply_pending();
-    QWidget* widget = control.kind() == Kind::Form ? m_state->window_of(control.form()) : widget_of_peer(control);
+    QWidget* widget = widget_of_peer(control);
     if (!widget)
         return;
     if (!widget->isWindow())
@@ -126,14 +125,13 @@ void QtFrontEnd::message_box(std::string const& text, int flags, std::string con
     }
     // The clock reads the real time while the box is open.
     std::optional<std::int64_t> const presented = m_state->ticks.suspend();
-    run_message_box(parent, text, flags, title, [this] {
-        // What the program changed before the box shows with it.
-        m_state->pacer.flush();
-        // Timer ticks go on while the box is open, in the event loop of exec(). A
-        // tick's own procedure may have opened it: the QTimer that fired for that
-        // tick is re-armed only when the procedure returns, so arm it here.
-        m_state->arm_timer();
-    });
+    // What the program changed before the box shows with it.
+    m_state->pacer.flush();
+    // Timer ticks go on while the box is open, in the event loop of exec(). A
+    // tick's own procedure may have opened it: the QTimer that fired for that
+    // tick is re-armed only when the procedure returns, so arm it here.
+    m_state->arm_timer();
+    run_message_box(parent, text, flags, title);
     m_state->ticks.resume(presented);
 }
 

@@ -54,10 +54,7 @@ void ShapeWidget::paintEvent(QPaintEvent*)
     int const w = m_width;
     if (m_shape == ShapeKind::Rectangle || m_shape == ShapeKind::Square) {
         // Whole pixels, inside the bounds, as wide as the border width says.
-        painter.fillRect(QRect(box.left(), box.top(), box.width(), w), m_color);
-        painter.fillRect(QRect(box.left(), box.bottom() - w + 1, box.width(), w), m_color);
-        painter.fillRect(QRect(box.left(), box.top(), w, box.height()), m_color);
-        painter.fillRect(QRect(box.right() - w + 1, box.top(), w, box.height()), m_color);
+        fill_frame(painter, box, w, m_color);
         return;
     }
     // The pen runs along the middle of its width: move the path in by half, so

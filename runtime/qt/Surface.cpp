@@ -1,5 +1,7 @@
 #include "Surface.h"
 
+#include "Conversion.h"
+
 #include <QPainter>
 
 namespace rt::qt {
@@ -27,8 +29,7 @@ void Surface::resizeEvent(QResizeEvent* event)
 
 void Surface::update_covered()
 {
-    bool const covered = !m_picture.isNull() && !m_picture.hasAlphaChannel() && m_picture.width() >= width()
-        && m_picture.height() >= height();
+    bool const covered = covers(m_picture, size());
     if (covered == this->covered())
         return;
     // Opaque either way; only what paints it changes.

@@ -12,6 +12,7 @@
 // lateness. Nothing here fails on a figure.
 
 #include "assets/assets.h"
+#include "main_window/DealCaptions.h"
 #include "main_window/MirvaneFRM.h"
 #include "runtime/qt/QtFrontEnd.h"
 #include "windows/ViewFRM.h"
@@ -182,7 +183,7 @@ void draw_cards(Bench& bench, rt::Runtime& runtime, Clock::time_point deadline)
         QCoreApplication::exit(0);
         return;
     }
-    if (main.Command1.enabled() && main.Command1.caption() == "Тянуть\rкарту")
+    if (main.Command1.enabled() && main.Command1.caption() == deal_captions::draw)
         runtime.click(main.Command1);
     after(20, [&bench, &runtime, deadline] { draw_cards(bench, runtime, deadline); });
 }

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Started where no display can be reached, the program says so in one line on
-# standard error and exits with status 1, before it touches any file.
+# standard error and exits with status 1, before it touches any file. A Wayland
+# session around the test must not lend it a display either.
 program="$1"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
@@ -8,7 +9,7 @@ cp "$program" "$dir/zelivornata"
 fail=0
 check() { # what, then the environment to run with
     what="$1"; shift
-    env -u QT_QPA_PLATFORM "$@" "$dir/zelivornata" >"$dir/out" 2>"$dir/err"
+    env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY "$@" "$dir/zelivornata" >"$dir/out" 2>"$dir/err"
     status=$?
     lines=$(wc -l <"$dir/err")
     if [ "$status" -ne 1 ] || [ "$lines" -ne 1 ] || ! grep -q "no display could be reached" "$dir/err" \

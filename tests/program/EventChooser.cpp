@@ -61,7 +61,7 @@ EventChooser::Outcome EventChooser::answer()
         // Tab moves the focus from the hidden holder to "&Мужчина"; Space presses it.
         Outcome tab = press(rt::KeyStroke { rt::Key::Tab });
         Outcome space = press(rt::KeyStroke { rt::Key::Space });
-        return { tab.text + "; " + space.text, false, tab.stopped || space.stopped };
+        return { tab.text + "; " + space.text };
     }
     case 5:
         return click_control(dialog->Command3);
@@ -126,7 +126,7 @@ EventChooser::Outcome EventChooser::click()
     if (targets.empty() || m_random.chance(10)) {
         Outcome outcome { stamp() };
         if (!bring_forward(*form, outcome.text))
-            return { outcome.text, false, true };
+            return outcome;
         // Named first: a click may close the window.
         outcome.text += "click " + form->name();
         m_h.click_form(*form);
@@ -139,7 +139,7 @@ EventChooser::Outcome EventChooser::click_control(rt::Control& control)
 {
     Outcome outcome { stamp() };
     if (!bring_forward(control.form(), outcome.text))
-        return { outcome.text, false, true };
+        return outcome;
     outcome.text += "click " + name_of(control);
     m_h.click(control);
     return outcome;
@@ -207,7 +207,7 @@ EventChooser::Outcome EventChooser::close(rt::Form& form)
 {
     Outcome outcome { stamp() };
     if (!bring_forward(form, outcome.text))
-        return { outcome.text, false, true };
+        return outcome;
     outcome.text += "close " + form.name();
     outcome.closed_main = form.name() == "MirvaneFRM";
     m_h.close(form);
@@ -229,7 +229,6 @@ EventChooser::Outcome EventChooser::pass_time()
         rt::Control const* ticked = m_h.step();
         if (!m_checkpoint(ticked)) {
             outcome.text += " (stopped after a tick of " + (ticked ? name_of(*ticked) : std::string("?")) + ")";
-            outcome.stopped = true;
             return outcome;
         }
     }

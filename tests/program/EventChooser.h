@@ -16,7 +16,6 @@ public:
     struct Outcome {
         std::string text;
         bool closed_main { false };
-        bool stopped { false }; // the checkpoint asked to stop inside the event
     };
     // Called after every timer tick inside an event (with the timer that
     // ticked) and after an activation that precedes a click (nullptr);

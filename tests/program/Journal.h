@@ -14,9 +14,7 @@ public:
         m_lines.push_back(std::move(line));
         if (m_lines.size() > kept)
             m_lines.pop_front();
-        ++m_count;
     }
-    std::size_t count() const { return m_count; }
     std::string text() const
     {
         std::string result;
@@ -27,5 +25,4 @@ public:
 
 private:
     std::deque<std::string> m_lines;
-    std::size_t m_count { 0 };
 };

@@ -1,4 +1,5 @@
 #include "runtime/FrameTicks.h"
+#include "EventJournal.h"
 #include "runtime/Form.h"
 #include "runtime/LocalClock.h"
 #include "runtime/headless/Headless.h"
@@ -12,27 +13,24 @@
 
 namespace {
 
-struct TickLog {
-    std::vector<std::string> ticks;
+// A window whose timers journal each tick with the time the program reads then.
+struct TickJournalForm : JournalForm {
+    using JournalForm::JournalForm;
+    void log_tick(std::string const& name) { log(name + "@" + std::to_string(runtime().front_end().now_ms())); }
 };
 
 // Three timers whose phases never line up: 7, 10 and 20 ms.
-struct PhasesForm : rt::Form {
+struct PhasesForm : TickJournalForm {
     explicit PhasesForm(rt::Runtime& rt)
-        : Form(rt, "PhasesForm", rt::form_window().client_width(3000).client_height(3000))
+        : TickJournalForm(rt, "PhasesForm", rt::form_window().client_width(3000).client_height(3000))
     {
-        Fast.on_timer = [this] { log("Fast"); };
-        Odd.on_timer = [this] { log("Odd"); };
-        Slow.on_timer = [this] { log("Slow"); };
+        Fast.on_timer = [this] { log_tick("Fast"); };
+        Odd.on_timer = [this] { log_tick("Odd"); };
+        Slow.on_timer = [this] { log_tick("Slow"); };
     }
     RT_CONTROL(Fast, rt::timer(10, true));
     RT_CONTROL(Odd, rt::timer(7, true));
     RT_CONTROL(Slow, rt::timer(20, true));
-
-    void log(std::string const& name)
-    {
-        module<TickLog>().ticks.push_back(name + "@" + std::to_string(runtime().front_end().now_ms()));
-    }
 };
 
 // A front end that wakes once per frame, as the desktop one does, on a clock
@@ -70,7 +68,7 @@ std::vector<std::string> one_at_a_time(std::int64_t until_ms)
     rt::Headless h;
     h.start<PhasesForm>();
     h.advance(until_ms);
-    return h.runtime().module<TickLog>().ticks;
+    return EventJournal::of(h.runtime()).events;
 }
 
 }
@@ -85,7 +83,7 @@ TEST(FrameTicks, OneWakeUpPerFrameRunsTheSameTicksAtTheSameTimesInTheSameOrder)
         EXPECT_GT(f.wake(), 0);
         ++wake_ups;
     }
-    auto const& ticks = f.runtime.module<TickLog>().ticks;
+    auto const& ticks = EventJournal::of(f.runtime).events;
     auto expected = one_at_a_time(f.frames.slot_end(f.real) - 1);
     EXPECT_EQ(ticks, expected);
     // 49 + 71 + 24 ticks before 500 ms, in about 30 frames.
@@ -104,7 +102,7 @@ TEST(FrameTicks, AWakeUpLeavesTheTicksOfTheNextSlotForLater)
     EXPECT_EQ(f.runtime.next_timer_due(), 20);
     EXPECT_EQ(f.frames.serve(f.runtime, [&] { return f.real; }), 0);
     std::vector<std::string> const expected { "Odd@7", "Fast@10", "Odd@14" };
-    EXPECT_EQ(f.runtime.module<TickLog>().ticks, expected);
+    EXPECT_EQ(EventJournal::of(f.runtime).events, expected);
 }
 
 TEST(FrameTicks, ALongStallStillShiftsTheScheduleInsteadOfABurst)
@@ -121,20 +119,15 @@ TEST(FrameTicks, ALongStallStillShiftsTheScheduleInsteadOfABurst)
 namespace {
 
 // The main window's pace: a drift of 10 ms and a counter of 20 ms.
-struct DriftForm : rt::Form {
+struct DriftForm : TickJournalForm {
     explicit DriftForm(rt::Runtime& rt)
-        : Form(rt, "DriftForm", rt::form_window().client_width(3000).client_height(3000))
+        : TickJournalForm(rt, "DriftForm", rt::form_window().client_width(3000).client_height(3000))
     {
-        Drift.on_timer = [this] { log("Drift"); };
-        Count.on_timer = [this] { log("Count"); };
+        Drift.on_timer = [this] { log_tick("Drift"); };
+        Count.on_timer = [this] { log_tick("Count"); };
     }
     RT_CONTROL(Drift, rt::timer(10, true));
     RT_CONTROL(Count, rt::timer(20, true));
-
-    void log(std::string const& name)
-    {
-        module<TickLog>().ticks.push_back(name + "@" + std::to_string(runtime().front_end().now_ms()));
-    }
 };
 
 }
@@ -151,7 +144,7 @@ TEST(FrameTicks, EveryFrameHoldsTheSameNumberOfTicksWhenTheTimersKeepToAStep)
     // Two drift ticks and one count tick a frame, 50 frames a second.
     EXPECT_EQ(per_wake_up.size(), 50u);
     EXPECT_EQ(std::count(per_wake_up.begin(), per_wake_up.end(), 3), 49);
-    EXPECT_EQ(f.runtime.module<TickLog>().ticks.front(), "Drift@10");
+    EXPECT_EQ(EventJournal::of(f.runtime).events.front(), "Drift@10");
 
     // Without the 10 ms timer, each 20 ms tick wakes the program on its own.
     f.runtime.loaded_form<DriftForm>()->Drift.set_enabled(false);

@@ -4,16 +4,16 @@
 #include "Conversion.h"
 #include "Covering.h"
 #include "PeerFactory.h"
+#include "ShownToolTip.h"
 #include "Surface.h"
 #include "WidgetPeer.h"
 #include "runtime/Form.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QScreen>
 
 #include <algorithm>
-#include <chrono>
 #include <vector>
 
 namespace rt {
@@ -26,14 +26,6 @@ namespace {
     // after another window's activation that was already on its way; for this long
     // such late reports of other windows are taken as stale.
     constexpr std::int64_t activation_settle_ms = 1000;
-
-    // The display's frame; 60 Hz where the screen does not say.
-    double frame_ms_of_screen()
-    {
-        QScreen const* screen = QGuiApplication::primaryScreen();
-        double const rate = screen ? screen->refreshRate() : 0.0;
-        return rate >= 20.0 && rate <= 500.0 ? 1000.0 / rate : 1000.0 / 60.0;
-    }
 
     // The program repaints small parts of one small window, 50 times a second
     // while something moves. Copied through the X connection, such a frame
@@ -63,7 +55,6 @@ QtFrontEnd::State::State(QtFrontEnd& front_end, int& argc, char** argv)
     , owned_app(QApplication::instance() ? nullptr : make_application(app_argc, app_argv))
 {
     clock.start();
-    ticks.set_display_frame_ms(frame_ms_of_screen());
     // The run time decides when the program ends, not the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     // The windows were laid out for MS Sans Serif; Liberation Sans has its
@@ -75,16 +66,13 @@ QtFrontEnd::State::State(QtFrontEnd& front_end, int& argc, char** argv)
         QStringLiteral("DejaVu Sans") };
     for (auto const* family : { "MS Sans Serif", "Tahoma", "Comic Sans MS" })
         QFont::insertSubstitutions(QString::fromLatin1(family), sans);
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer, &QTimer::timeout, this, [this] { serve_ticks(); });
     qApp->installEventFilter(this);
 }
 
 QtFrontEnd::State::~State()
 {
     qApp->removeEventFilter(this);
-    timer.stop();
+    presenter.stop();
     // The windows unloaded last are waiting for deletion.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (auto& [form, window] : forms)
@@ -151,7 +139,7 @@ void QtFrontEnd::State::connect_window(FormWindow* window)
 void QtFrontEnd::State::restack(Form& form, Control const* container)
 {
     for (Control* control : form.stacking(container)) {
-        if (QWidget* widget = widget_of_peer(*control))
+        if (QWidget* widget = peer_widget(*control))
             widget->raise();
     }
 }
@@ -163,7 +151,7 @@ void QtFrontEnd::State::destroy(Form& form)
         return;
     FormWindow* window = it->second;
     forms.erase(it);
-    pacer.forget(form);
+    presenter.forget(form);
     for (Control* control : form.controls()) {
         if (Peer* peer = peer_of(*control))
             peer->detach();
@@ -185,33 +173,6 @@ void QtFrontEnd::State::destroy(Form& form)
     });
 }
 
-// One wake-up serves every tick of the current frame, then shows the frame.
-void QtFrontEnd::State::serve_ticks()
-{
-    armed_due.reset();
-    ticks.serve(runtime(), [this] { return real_ms(); });
-    if (!runtime().ended())
-        arm_timer();
-    pacer.show_frame();
-}
-
-void QtFrontEnd::State::arm_timer()
-{
-    std::optional<std::int64_t> const due = runtime().ended() ? std::nullopt : runtime().next_timer_due();
-    if (!due) {
-        timer.stop();
-        armed_due.reset();
-        return;
-    }
-    // Enabling one timer among others often leaves the earliest due time as it
-    // was: then the armed QTimer stays as it is.
-    if (timer.isActive() && armed_due == due)
-        return;
-    armed_due = due;
-    std::int64_t const delay = std::max<std::int64_t>(0, *due - real_ms());
-    timer.start(std::chrono::milliseconds(delay));
-}
-
 void QtFrontEnd::State::window_activated(FormWindow* window)
 {
     Form* form = form_of(window);
@@ -229,8 +190,8 @@ void QtFrontEnd::State::window_activated(FormWindow* window)
     // window's Form_Activate may still move it.
     if (!window->focusWidget()) {
         std::vector<Control*> const order = form->tab_order();
-        if (QWidget* first = order.empty() ? nullptr : widget_of_peer(*order.front())) {
-            pacer.flush();
+        if (QWidget* first = order.empty() ? nullptr : peer_widget(*order.front())) {
+            presenter.catch_up();
             first->setFocus(Qt::ActiveWindowFocusReason);
         }
     }
@@ -273,6 +234,12 @@ bool QtFrontEnd::State::eventFilter(QObject* object, QEvent* event)
             event->accept();
             return true;
         }
+        break;
+    case QEvent::ToolTip:
+        // Qt shows the tip of the first widget, from the one under the mouse
+        // up to its window, that has one.
+        if (object->isWidgetType() && !static_cast<QWidget*>(object)->toolTip().isEmpty())
+            tool_tip_shown(*static_cast<QWidget*>(object), static_cast<QHelpEvent*>(event)->globalPos());
         break;
     case QEvent::KeyPress:
         return object->isWidgetType() && key_pressed(static_cast<QWidget*>(object), static_cast<QKeyEvent*>(event));

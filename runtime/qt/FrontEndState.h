@@ -1,17 +1,15 @@
 #pragma once
 
 #include "FormWindow.h"
-#include "FramePacer.h"
 #include "PictureCache.h"
+#include "Presenter.h"
 #include "QtFrontEnd.h"
 #include "runtime/Control.h"
-#include "runtime/FrameTicks.h"
 #include "runtime/LocalClock.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
-#include <QTimer>
 
 #include <cstdint>
 #include <memory>
@@ -25,17 +23,9 @@ namespace rt {
 // The front end's own parts, shared by its two files: what it keeps
 // (FrontEndState.cpp) and what it does for the run time (QtFrontEnd.cpp).
 
-inline qt::Peer* peer_of(Control const& control) { return static_cast<qt::Peer*>(control.peer); }
-
-inline QWidget* widget_of_peer(Control const& control)
-{
-    qt::Peer const* peer = peer_of(control);
-    return peer ? peer->widget() : nullptr;
-}
-
 using qt::FormWindow;
-using qt::FramePacer;
 using qt::PictureCache;
+using qt::Presenter;
 
 // Everything Qt of the front end. The application-wide event filter turns key
 // presses on the program's windows into the run time's keystrokes.
@@ -44,15 +34,12 @@ struct QtFrontEnd::State : QObject {
     ~State() override;
 
     Runtime& runtime() { return owner.m_runtime; }
-    std::int64_t real_ms() const { return clock.elapsed(); }
     FormWindow* window_of(Form const&) const;
 
     void create(Form&);
     void connect_window(FormWindow*);
     void restack(Form&, Control const* container);
     void destroy(Form&);
-    void serve_ticks();
-    void arm_timer();
 
     void window_activated(FormWindow*);
     bool key_pressed(QWidget*, QKeyEvent*);
@@ -66,10 +53,7 @@ struct QtFrontEnd::State : QObject {
     std::unique_ptr<QApplication> owned_app;
     QElapsedTimer clock;
     LocalClock time_of_day;
-    FrameTicks ticks;
-    FramePacer pacer { ticks, [this] { return real_ms(); }, [this] { return armed_due; } };
-    QTimer timer;
-    std::optional<std::int64_t> armed_due;
+    Presenter presenter { owner.m_runtime };
     PictureCache pictures;
     std::unordered_map<Form const*, FormWindow*> forms;
     QPointer<QWidget> awaited_activation;

@@ -1,13 +1,10 @@
 #pragma once
 
+#include "runtime/Control.h"
 #include "runtime/ControlPeer.h"
 
 class QMenu;
 class QWidget;
-
-namespace rt {
-class Control;
-}
 
 namespace rt::qt {
 
@@ -34,5 +31,15 @@ public:
 private:
     Control* m_control;
 };
+
+// The peer of a control of the Qt front end, and the widget that shows it
+// (nullptr for a timer or a menu item).
+inline Peer* peer_of(Control const& control) { return static_cast<Peer*>(control.peer); }
+
+inline QWidget* peer_widget(Control const& control)
+{
+    Peer const* peer = peer_of(control);
+    return peer ? peer->widget() : nullptr;
+}
 
 }

@@ -1,16 +1,10 @@
 #include "QtFrontEnd.h"
 
-#include "Covering.h"
-
 #include "FrontEndState.h"
 #include "MessageBox.h"
 #include "runtime/Form.h"
 
 #include <QApplication>
-
-#include <algorithm>
-#include <optional>
-#include <vector>
 
 namespace rt {
 
@@ -37,14 +31,19 @@ int QtFrontEnd::exec()
 // What a test reads shows every change made so far.
 QWidget* QtFrontEnd::widget_of(Control& control) const
 {
-    m_state->pacer.flush();
-    return widget_of_peer(control);
+    m_state->presenter.show_now();
+    return peer_widget(control);
 }
 
 QWidget* QtFrontEnd::window_of(Form& form) const
 {
-    m_state->pacer.flush();
+    m_state->presenter.show_now();
     return m_state->window_of(form);
+}
+
+void QtFrontEnd::set_frame_observer(std::function<void(QWidget&)> observer)
+{
+    m_state->presenter.frame_shown = std::move(observer);
 }
 
 void QtFrontEnd::form_created(Form& form) { m_state->create(form); }
@@ -66,25 +65,12 @@ void QtFrontEnd::form_activated(Form& form)
     window->activateWindow();
 }
 
-void QtFrontEnd::property_changed(Control& control, Property property) { m_state->pacer.changed(control, property); }
-
-// Only the control that moved changes its place among its siblings: putting
-// it under its new upper neighbour (or on top) is one move, not a restack.
-void QtFrontEnd::stacking_changed(Control& control)
+void QtFrontEnd::property_changed(Control& control, Property property)
 {
-    QWidget* widget = widget_of_peer(control);
-    if (!widget)
-        return;
-    std::vector<Control*> const order = control.form().stacking(control.container());
-    auto it = std::find(order.begin(), order.end(), &control);
-    if (it == order.end())
-        return;
-    if (QWidget* above = std::next(it) != order.end() ? widget_of_peer(**std::next(it)) : nullptr)
-        widget->stackUnder(above);
-    else
-        widget->raise();
-    mark_covered_children(*widget->parentWidget());
+    m_state->presenter.changed(control, property);
 }
+
+void QtFrontEnd::stacking_changed(Control& control) { m_state->presenter.restacked(control); }
 
 void QtFrontEnd::focus_changed(Form& form, FocusReason reason)
 {
@@ -94,25 +80,15 @@ void QtFrontEnd::focus_changed(Form& form, FocusReason reason)
         : reason == FocusReason::Mouse                                ? Qt::MouseFocusReason
                                                                       : Qt::OtherFocusReason;
     Control* focused = form.focused();
-    if (QWidget* widget = focused ? widget_of_peer(*focused) : nullptr) {
-        // It may have been shown or enabled just before.
-        focused->peer->apply_pending();
+    if (QWidget* widget = focused ? peer_widget(*focused) : nullptr) {
+        // It may have been shown or enabled just before, among other changes
+        // that must come with it.
+        m_state->presenter.catch_up();
         widget->setFocus(qt_reason);
     }
 }
 
-// Refresh paints at once, with the control's changes so far.
-void QtFrontEnd::refresh(Control& control)
-{
-    if (control.peer)
-        control.peer->apply_pending();
-    QWidget* widget = widget_of_peer(control);
-    if (!widget)
-        return;
-    if (!widget->isWindow())
-        mark_covered_children(*widget->parentWidget());
-    widget->repaint();
-}
+void QtFrontEnd::refresh(Control& control) { m_state->presenter.refresh(control); }
 
 void QtFrontEnd::beep() { QApplication::beep(); }
 
@@ -123,32 +99,18 @@ void QtFrontEnd::message_box(std::string const& text, int flags, std::string con
         if (FormWindow* window = m_state->window_of(*active); window && window->isVisible())
             parent = window;
     }
-    // The clock reads the real time while the box is open.
-    std::optional<std::int64_t> const presented = m_state->ticks.suspend();
-    // What the program changed before the box shows with it.
-    m_state->pacer.flush();
-    // Timer ticks go on while the box is open, in the event loop of exec(). A
-    // tick's own procedure may have opened it: the QTimer that fired for that
-    // tick is re-armed only when the procedure returns, so arm it here.
-    m_state->arm_timer();
-    run_message_box(parent, text, flags, title);
-    m_state->ticks.resume(presented);
+    m_state->presenter.run_modal([&] { run_message_box(parent, text, flags, title); });
 }
 
-std::int64_t QtFrontEnd::now_ms() { return m_state->ticks.presented().value_or(m_state->real_ms()); }
+std::int64_t QtFrontEnd::now_ms() { return m_state->presenter.now_ms(); }
 
 double QtFrontEnd::seconds_since_midnight() { return m_state->time_of_day.seconds_since_midnight(); }
 
-void QtFrontEnd::timers_changed()
-{
-    m_state->arm_timer();
-    m_state->pacer.ticks_changed();
-}
+void QtFrontEnd::timers_changed() { m_state->presenter.timers_changed(); }
 
 void QtFrontEnd::quit()
 {
-    m_state->timer.stop();
-    m_state->armed_due.reset();
+    m_state->presenter.stop();
     for (auto& [form, window] : m_state->forms)
         window->hide();
     // Hiding an open message box ends its own event loop too; exit() ends every

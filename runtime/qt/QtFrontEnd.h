@@ -4,6 +4,7 @@
 #include "runtime/Runtime.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -48,6 +49,8 @@ public:
     // window's top-level widget, for tests.
     QWidget* widget_of(Control&) const;
     QWidget* window_of(Form&) const;
+    // Told of each window that a frame or a Refresh has just painted.
+    void set_frame_observer(std::function<void(QWidget&)>);
 
 private:
     void form_created(Form&) override;

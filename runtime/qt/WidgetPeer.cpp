@@ -2,6 +2,7 @@
 
 #include "Conversion.h"
 #include "PictureCache.h"
+#include "ShownToolTip.h"
 #include "runtime/Control.h"
 
 #include <QCursor>
@@ -70,6 +71,7 @@ void WidgetPeer::apply(Property property)
         break;
     case Property::ToolTipText:
         m_widget.setToolTip(to_qstring(shown->tool_tip_text()));
+        tool_tip_text_changed(m_widget);
         break;
     case Property::MousePointer:
         apply_cursor(m_widget, *shown, m_pictures);

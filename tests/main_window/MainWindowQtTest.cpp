@@ -1,13 +1,17 @@
 #include "OnScreen.h"
 #include "main_window/MirvaneFRM.h"
+#include "main_window/PileLayout.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +23,116 @@ struct MainWindowOnScreen : OnScreen<MirvaneFRM> {
     QMainWindow* window() { return static_cast<QMainWindow*>(front_end.window_of(main())); }
     QList<QAction*> menu(int index) { return window()->menuBar()->actions().at(index)->menu()->actions(); }
     QRect place_of(rt::Control& control) { return front_end.widget_of(control)->geometry(); }
+};
+
+// What the screen showed at each frame painted while a key's procedure ran,
+// and what the widgets held then.
+struct ShownFrame {
+    QImage image;
+    // Backs whose widget is shown or hidden other than the program has them.
+    int backs_astray;
+    std::string button;
+    bool button_enabled;
+};
+
+// How many of the frames broke each rule of a reset on screen.
+struct ResetFaults {
+    int stair_broken { 0 };
+    int place_mixed { 0 };
+    int backs_astray { 0 };
+    int button_not_waiting { 0 };
+    // Painted after the procedure, while the program still had the whole stair.
+    int stair_broken_after { 0 };
+    bool operator==(ResetFaults const&) const = default;
+};
+
+void PrintTo(ResetFaults const& f, std::ostream* out)
+{
+    *out << "{ stair broken in " << f.stair_broken << " frames, place 0 other than emptied in " << f.place_mixed
+         << ", backs shown or hidden against the program in " << f.backs_astray << ", button not waiting in " << f.button_not_waiting
+         << "; stair broken after the procedure in " << f.stair_broken_after << " }";
+}
+
+// The table reset on screen: every frame shown while the reset runs must be
+// the window as the program had it at one statement.
+struct ResetOnScreen : MainWindowOnScreen {
+    void SetUp() override
+    {
+        MainWindowOnScreen::SetUp();
+        shown = window();
+        button = static_cast<QPushButton*>(front_end.widget_of(main().Command1));
+        for (int i = 0; i <= 35; ++i)
+            backs.push_back(front_end.widget_of(main().Рубашка(i)));
+        for (QWidget* back : backs)
+            pile |= on_window(back);
+        place0 = on_window(front_end.widget_of(main().Расклад(0)));
+        QTest::qWait(50);
+        at_rest = grab();
+    }
+    QRect on_window(QWidget* widget) const { return QRect(widget->mapTo(shown, QPoint(0, 0)), widget->size()); }
+    // The window as painted, not as its widgets would paint now.
+    QImage grab() const { return shown->screen()->grabWindow(shown->winId()).toImage(); }
+    // Every back visible at its place in the pile, and the resting top card.
+    bool program_has_whole_stair()
+    {
+        for (int i = 0; i <= 35; ++i) {
+            rt::Control const& back = main().Рубашка(i);
+            auto const place = pile_layout::position_of(i);
+            if (!back.visible() || back.left() != place.left || back.top() != place.top)
+                return false;
+        }
+        return main().ЛевыйЗабой.visible();
+    }
+    // Records the frames of the main window that show while press runs, then
+    // what the screen shows after each pass of the event loop that follows,
+    // for a few frames: what the toolkit paints of its own accord counts too.
+    void record_frames_of(std::function<void()> const& press)
+    {
+        frames.clear();
+        broken_after = 0;
+        front_end.set_frame_observer([this](QWidget& window) {
+            if (&window != shown)
+                return;
+            int astray = 0;
+            for (int i = 0; i <= 35; ++i)
+                astray += backs[static_cast<std::size_t>(i)]->isHidden() == main().Рубашка(i).visible();
+            frames.push_back({ grab(), astray, button->text().toStdString(), button->isEnabled() });
+        });
+        press();
+        front_end.set_frame_observer({});
+        QElapsedTimer passes;
+        passes.start();
+        while (passes.elapsed() < 100) {
+            QCoreApplication::processEvents();
+            if (program_has_whole_stair())
+                broken_after += grab().copy(pile) != at_rest.copy(pile);
+        }
+    }
+    // At each back's repaint the screen shows every change made before it,
+    // to any control: each back hidden only while the program has it hidden
+    // (the one repainted, and a back flown to a place until its turn comes),
+    // so the stair stands whole (backs of one step lie on one another);
+    // place 0 emptied with its marker in front; the button waiting.
+    ResetFaults faults() const
+    {
+        ResetFaults f;
+        for (ShownFrame const& frame : frames) {
+            f.stair_broken += frame.image.copy(pile) != at_rest.copy(pile);
+            f.place_mixed += frame.image.copy(place0) != at_rest.copy(place0);
+            f.backs_astray += frame.backs_astray > 0;
+            f.button_not_waiting += frame.button != "Подождите" || frame.button_enabled;
+        }
+        f.stair_broken_after = broken_after;
+        return f;
+    }
+
+    QWidget* shown { nullptr };
+    QPushButton* button { nullptr };
+    std::vector<QWidget*> backs;
+    QRect pile, place0;
+    QImage at_rest;
+    std::vector<ShownFrame> frames;
+    int broken_after { 0 };
 };
 
 }
@@ -138,4 +252,46 @@ TEST_F(MainWindowOnScreen, UnderAWindowManagerTheOuterFrameIs6720TwipsHigh)
     int const frame = window()->frameGeometry().height() - window()->geometry().height();
     EXPECT_EQ(client->height(), 448 - frame - window()->menuBar()->height());
     EXPECT_EQ(main().client_height(), 15.0f * static_cast<float>(client->height()));
+}
+
+// Each back is hidden, repainted and shown again before the next is touched.
+TEST_F(ResetOnScreen, EveryFrameOfAResetShowsTheWholeStairAndTheButtonWaiting)
+{
+    record_frames_of([&] { QTest::keyClick(shown, Qt::Key_F3); });
+    EXPECT_EQ(frames.size(), 36u) << "one frame at each back's repaint";
+    EXPECT_EQ(faults(), ResetFaults {});
+}
+
+TEST_F(ResetOnScreen, StoppingAfterADrawShowsNoFaceUnderItsMarkerNorABrokenStair)
+{
+    QTest::keyClick(shown, Qt::Key_F3);
+    front_end.runtime().click(main().Command1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !main().Расклад(0).tool_tip_text().empty(); }, 5000));
+    QTest::qWait(50);
+    ASSERT_NE(grab().copy(place0), at_rest.copy(place0)) << "the card lies face up";
+
+    record_frames_of([&] { QTest::keyClick(shown, Qt::Key_F2); });
+    EXPECT_EQ(frames.size(), 36u);
+    EXPECT_EQ(faults(), ResetFaults {});
+    QTest::qWait(50);
+    EXPECT_EQ(button->text().remove('&'), QString::fromUtf8("Начать\nсдачу"));
+}
+
+// A place that shows no card has no meaning: a meaning on screen as a tool tip
+// goes when the place is emptied, and does not come back while the mouse stays.
+TEST_F(ResetOnScreen, AMeaningShownAsAToolTipGoesWithItsCard)
+{
+    QTest::keyClick(shown, Qt::Key_F3);
+    front_end.runtime().click(main().Command1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !main().Расклад(0).tool_tip_text().empty(); }, 5000));
+    QWidget* place = front_end.widget_of(main().Расклад(0));
+    QTest::mouseMove(place, place->rect().center());
+    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 5000));
+    EXPECT_EQ(QToolTip::text(), QString::fromStdString(main().Расклад(0).tool_tip_text()));
+
+    QTest::keyClick(shown, Qt::Key_F2);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+    QTest::mouseMove(place, place->rect().center() + QPoint(3, 3));
+    QTest::qWait(1500);
+    EXPECT_FALSE(QToolTip::isVisible()) << QToolTip::text().toStdString();
 }

@@ -111,10 +111,13 @@ TEST_F(Peers, WindowAndMenuChangesShowAtOnce)
 {
     auto* window = static_cast<QMainWindow*>(front_end.window_of(*form));
     QAction* entry = window->menuBar()->actions().at(0)->menu()->actions().at(0);
+    auto* caption = static_cast<QLabel*>(widget(form->Caption));
     now([&] {
+        form->Caption.set_caption("Гадалка");
         form->NewDeal.set_enabled(false);
         form->NewDeal.set_caption("&Сдать");
         form->self().set_caption("Расклад");
+        EXPECT_EQ(caption->text(), QString::fromUtf8("Гадалка")) << "with every change made before them";
         // Read back inside the procedure: a shortcut key pressed next must find
         // the entry disabled already.
         EXPECT_FALSE(entry->isEnabled());
@@ -157,16 +160,37 @@ TEST_F(Peers, AChangeLeftToACancelledTickStillShows)
     EXPECT_EQ(card->x(), 140);
 }
 
-TEST_F(Peers, RefreshShowsTheControlsChangesAndPaintsAtOnce)
+// A Refresh shows the window as the program has it at that statement: every
+// change so far, of any control, and none made after it.
+TEST_F(Peers, RefreshShowsEveryChangeSoFarAndPaintsAtOnce)
 {
     QWidget* card = widget(form->Card);
+    QWidget* plain = widget(form->Plain);
+    auto* caption = static_cast<QLabel*>(widget(form->Caption));
+    auto card_in_front = [&] {
+        QObjectList const& order = card->parentWidget()->children();
+        return order.indexOf(card) > order.indexOf(plain);
+    };
+    ASSERT_FALSE(card_in_front()) << "defined before Plain";
     EventCounter paints(card, QEvent::Paint);
     now([&] {
+        form->Caption.set_caption("Гадалка");
+        form->Card.z_order(0);
         form->Card.set_left(3000);
-        form->Card.refresh();
+        form->Plain.refresh();
         EXPECT_EQ(card->x(), 200);
+        EXPECT_EQ(caption->text(), QString::fromUtf8("Гадалка"));
+        EXPECT_TRUE(card_in_front());
         EXPECT_GE(paints.count, 1);
+
+        form->Caption.set_caption("Кто Вы?");
+        form->Plain.z_order(0);
+        EXPECT_EQ(caption->text(), QString::fromUtf8("Гадалка")) << "later changes wait for the frame";
+        EXPECT_TRUE(card_in_front());
     });
+    FrontEndTest::let_frame_show();
+    EXPECT_EQ(caption->text(), QString::fromUtf8("Кто Вы?"));
+    EXPECT_FALSE(card_in_front());
 }
 
 TEST_F(Peers, TicksOfOneFrameMoveTheControlOnceAtTheirOwnTimes)

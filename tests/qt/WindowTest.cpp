@@ -127,6 +127,33 @@ TEST_F(Windows, ToolTipShowsOnTheImageAndAnEmptyOneShowsNone)
     EXPECT_TRUE(place->toolTip().isEmpty());
 }
 
+// A tip on screen shows its control's text as it is now: another text at
+// once, none at once when the text is "", and another control's change leaves
+// it alone.
+TEST_F(Windows, AToolTipOnScreenFollowsItsText)
+{
+    auto& table = start<TableForm>();
+    QWidget* place = front_end.widget_of(table.Places(1));
+    set([&] {
+        table.Places(0).set_tool_tip_text("Валет треф");
+        table.Places(1).set_tool_tip_text("Дама пик");
+    });
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), place->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(place, &help);
+    ASSERT_TRUE(QToolTip::isVisible());
+
+    set([&] { table.Places(0).set_tool_tip_text("Туз бубен"); });
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Дама пик"));
+    set([&] { table.Places(1).set_tool_tip_text("Король червей"); });
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Король червей"));
+    set([&] { table.Places(1).set_tool_tip_text(""); });
+    EXPECT_FALSE(QToolTip::isVisible());
+
+    set([&] { table.Places(1).set_tool_tip_text("Дама пик"); });
+    EXPECT_FALSE(QToolTip::isVisible()) << "a hidden tip does not come back by itself";
+}
+
 TEST_F(Windows, PicturesShowUnscaledOrStretchedAndAMissingOneShowsNothing)
 {
     QTemporaryDir dir;

@@ -192,6 +192,19 @@ void Runtime::activate(Form& form)
     });
 }
 
+Form& Runtime::key_window(Form& on_display) const
+{
+    Form* active = m_active;
+    return active && active->loaded() && active->visible() ? *active : on_display;
+}
+
+bool Runtime::key_press(Form& on_display, KeyStroke key)
+{
+    Form& window = key_window(on_display);
+    bool const used = m_input.key_press(window, key);
+    return used || &window != &on_display;
+}
+
 void Runtime::close(Form& form)
 {
     dispatch([&] { unload(form); });

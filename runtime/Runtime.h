@@ -65,13 +65,21 @@ public:
     // Input from the front end. Each runs the event procedures it causes to
     // their end before it returns, and delivers nothing once the program ended.
     // Which control a click or a key reaches is the Input's to decide: a click
-    // on a control, a menu item chosen, a key (true when the window had a use
-    // for it), a click on the window's own surface.
+    // on a control, a menu item chosen, a key, a click on the window's own
+    // surface.
     void click(Control& control) { m_input.click(control); }
     void click_menu(Control& item) { m_input.click_menu(item); }
-    bool key_press(Form& form, KeyStroke key) { return m_input.key_press(form, key); }
+    // A key that the display gave to one of the program's windows. It goes to
+    // the window the program has made active, whatever the display says: the
+    // display moves its focus later than the program shows or activates a
+    // window, and keys typed ahead belong to the window active by then. True
+    // when the key is used up: that window had a use for it, or it is not the
+    // display's window, which must not act on it either.
+    bool key_press(Form& on_display, KeyStroke key);
+    // Where the keys that the display gives to this window go.
+    Form& key_window(Form& on_display) const;
     void click_form(Form& form) { m_input.click_form(form); }
-    void activate(Form&); // the user made the window the active one
+    void activate(Form&); // the user or the desktop made the window the active one
     void close(Form&); // the close box
     void focus(Control&); // the user moved the focus
     void window_state_changed(Form&, int state);

@@ -54,8 +54,10 @@ public:
 
     void click(Control& control) { m_runtime.click(control); }
     void choose(Control& menu_item) { m_runtime.click_menu(menu_item); }
-    bool press(Form& form, KeyStroke key) { return m_runtime.key_press(form, key); }
-    bool press(Form& form, Key key) { return m_runtime.key_press(form, KeyStroke { key }); }
+    // A key as the display gives it to a window: the one it has focused,
+    // which may lag behind the window the program has made active.
+    bool press(Form& on_display, KeyStroke key) { return m_runtime.key_press(on_display, key); }
+    bool press(Form& on_display, Key key) { return m_runtime.key_press(on_display, KeyStroke { key }); }
     void activate(Form& form) { m_runtime.activate(form); }
     void close(Form& form) { m_runtime.close(form); }
     void click_form(Form& form) { m_runtime.click_form(form); }

@@ -203,13 +203,14 @@ bool QtFrontEnd::State::key_pressed(QWidget* widget, QKeyEvent* event)
     Form* form = form_of(widget->window());
     if (!form)
         return false;
-    // An unused key travels up from the focused widget to its window and is
-    // offered to the run time at each step; a key the run time does not use
-    // has changed nothing, so offering it again is harmless.
+    // The run time decides which of its windows the key goes to. An unused
+    // key travels up from the focused widget to its window and is offered to
+    // the run time at each step; a key the run time does not use has changed
+    // nothing, so offering it again is harmless.
     std::optional<KeyStroke> const stroke = key_stroke_of(*event);
-    if (!stroke)
-        return false;
-    bool const used = runtime().key_press(*form, *stroke);
+    // A key the run time has no use for anywhere is still not the display
+    // window's when the program has made another one active.
+    bool const used = stroke ? runtime().key_press(*form, *stroke) : &runtime().key_window(*form) != form;
     if (used)
         event->accept();
     return used;
@@ -243,6 +244,13 @@ bool QtFrontEnd::State::eventFilter(QObject* object, QEvent* event)
         break;
     case QEvent::KeyPress:
         return object->isWidgetType() && key_pressed(static_cast<QWidget*>(object), static_cast<QKeyEvent*>(event));
+    case QEvent::KeyRelease:
+        // The release of a key that went to another window than the display's
+        // must not finish what a press would have begun there (a button's
+        // click on Space).
+        if (Form* form = object->isWidgetType() ? form_of(static_cast<QWidget*>(object)->window()) : nullptr)
+            return &runtime().key_window(*form) != form;
+        break;
     case QEvent::FocusIn:
         // The user moved the focus (a click, or the desktop's choice when the
         // window was activated): the run time's idea of it follows.

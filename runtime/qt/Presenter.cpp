@@ -112,15 +112,30 @@ std::vector<QWidget*> Presenter::apply_waiting()
     // a window's controls before their peers go.
     std::vector<Control*> const changed = std::exchange(m_changed, {});
     std::vector<QWidget*> parents;
+    std::vector<Form*> forms;
     for (Control* control : changed) {
         control->peer->apply_pending();
         if (QWidget const* widget = peer_widget(*control))
             add_once(parents, widget->parentWidget());
+        add_once(forms, &control->form());
     }
+    for (Form* form : forms)
+        keep_focus(*form);
     apply_restacks(parents);
     for (QWidget* parent : parents)
         mark_covered_children(*parent);
     return parents;
+}
+
+// Qt takes the focus from a widget that it disables or hides; the program's
+// focused control keeps it, as on the desktop the program was made for, and
+// its widget gets it back as soon as it can take it.
+void Presenter::keep_focus(Form& form)
+{
+    Control const* focused = form.focused();
+    QWidget* widget = focused ? peer_widget(*focused) : nullptr;
+    if (widget && widget->isEnabled() && widget->isVisible() && widget->window()->focusWidget() != widget)
+        widget->setFocus(Qt::OtherFocusReason);
 }
 
 // Qt paints siblings in the order of its list of children. Each control that

@@ -74,6 +74,7 @@ private:
     void schedule_frame();
     // Applies what waits; the parents whose children changed.
     std::vector<QWidget*> apply_waiting();
+    void keep_focus(Form&);
     void apply_restacks(std::vector<QWidget*>& parents);
     void paint(std::vector<QWidget*> const& windows);
 

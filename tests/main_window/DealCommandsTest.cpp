@@ -271,6 +271,8 @@ TEST_F(MainWindowTest, ShortcutKeysAreThePlainKeysInEveryDealState)
         for (int i = 0; i < 9; ++i)
             draw_and_wait();
         h->advance(10000);
+        // The interpretation has opened over the window: the user comes back.
+        h->activate(w);
     };
     // What a key could change: the deal, the back design, the windows shown.
     auto snapshot = [&] {

@@ -3,7 +3,9 @@
 #include "RandomKeys.h"
 #include "windows/SexForm.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 std::string name_of(rt::Control const& control)
 {
@@ -76,11 +78,13 @@ EventChooser::Outcome EventChooser::answer()
 
 EventChooser::Outcome EventChooser::next()
 {
-    switch (m_random.weighted({ 250, 280, 40, 40, 4, 350, 20, 20 })) {
+    switch (m_random.weighted({ 250, 280, 40, 40, 4, 350, 20, 20, 60 })) {
     case 0:
         return click();
     case 1:
         return key();
+    case 8:
+        return burst();
     case 2:
         return menu();
     case 3:
@@ -171,6 +175,41 @@ EventChooser::Outcome EventChooser::press(rt::KeyStroke key)
     }
     m_h.press(*form, key);
     return { text };
+}
+
+// Keys typed faster than the display moves its focus: all of them reach the
+// window that had it when the burst began, though one of them may show or
+// activate another; the run time passes each to the window active by then.
+EventChooser::Outcome EventChooser::burst()
+{
+    rt::Form* display = active();
+    if (!display)
+        return pass_time();
+    std::vector<char32_t> letters;
+    for (rt::Control* c : display->controls()) {
+        if (char32_t const letter = c->access_key())
+            letters.push_back(letter);
+    }
+    // Mostly the keys that open or close a window or act on a deal.
+    static rt::Key const commands[] = { rt::Key::F1, rt::Key::F2, rt::Key::F3, rt::Key::F7, rt::Key::F8, rt::Key::Space,
+        rt::Key::Enter, rt::Key::Escape };
+    Outcome outcome { stamp() + "burst to " + display->name() + ":" };
+    int const count = m_random.between(2, 4);
+    for (int i = 0; i < count; ++i) {
+        rt::KeyStroke key = m_random.chance(70) ? rt::KeyStroke { commands[m_random.below(std::size(commands))] }
+                                                : random_keys::choose(m_random, letters);
+        // The desktop closes the window it has focused on Alt+F4: not a key
+        // for the program.
+        if (random_keys::closes_window(key))
+            continue;
+        outcome.text.append(" ").append(random_keys::name(key));
+        m_h.press(*display, key);
+        auto const forms = m_h.runtime().forms();
+        bool const display_left = std::find(forms.begin(), forms.end(), display) == forms.end() || !display->visible();
+        if (!m_checkpoint(nullptr) || m_h.runtime().ended() || display_left)
+            break;
+    }
+    return outcome;
 }
 
 EventChooser::Outcome EventChooser::menu()

@@ -10,7 +10,8 @@
 // Chooses what a user does next to the running program and does it through
 // the headless front end, as a desktop would deliver it: a click on a window
 // that is not active activates it first, keys and menu items go to the active
-// window only, and time passes in random amounts, timer tick by timer tick.
+// window only (keys typed in a burst to the window that was active when the
+// burst began), and time passes in random amounts, timer tick by timer tick.
 class EventChooser {
 public:
     struct Outcome {
@@ -31,6 +32,7 @@ public:
 private:
     Outcome click();
     Outcome key();
+    Outcome burst();
     Outcome menu();
     Outcome activate();
     Outcome close(rt::Form&);

@@ -1,9 +1,13 @@
+#include "MirvaneFRMTestAccess.h"
 #include "OnScreen.h"
+#include "main_window/DealCaptions.h"
 #include "main_window/MirvaneFRM.h"
 #include "windows/HelpFRM.h"
 #include "windows/SexForm.h"
+#include "windows/ViewFRM.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
@@ -116,4 +120,56 @@ TEST_F(StartDialogOnScreen, TheFirstTabShowsTheFocusFrameOnMan)
     EXPECT_TRUE(button(dialog().Command1)->hasFocus());
     EXPECT_NE(button(dialog().Command1)->grab().toImage(), woman);
     EXPECT_EQ(man->grab().toImage(), before) << "the frame left with the focus";
+}
+
+namespace {
+
+// Keys typed ahead on the real front end: both keys are waiting in the event
+// queue, for the widget the display has focused, before the first is handled.
+struct TypedAheadOnScreen : OnScreen<MirvaneFRM> {
+    MirvaneFRM& main() { return form<MirvaneFRM>(); }
+    QWidget* main_window() { return front_end.window_of(main()); }
+    void post_keys(std::initializer_list<Qt::Key> keys)
+    {
+        QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : main_window();
+        for (Qt::Key key : keys) {
+            QString const text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+            QCoreApplication::postEvent(focused, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+            QCoreApplication::postEvent(focused, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+        }
+        QCoreApplication::processEvents();
+    }
+    bool active(rt::Form& form) { return front_end.runtime().active_form() == &form; }
+};
+
+}
+
+TEST_F(TypedAheadOnScreen, SpaceRightAfterF1GoesToTheHelpWindowAndDrawsNoCard)
+{
+    QTest::keyClick(main_window(), Qt::Key_F3);
+    ASSERT_EQ(QApplication::focusWidget(), front_end.widget_of(main().Command1)) << "Space would draw";
+    post_keys({ Qt::Key_F1, Qt::Key_Space });
+    EXPECT_TRUE(active(form<HelpFRM>()));
+    QTest::qWait(1500);
+    EXPECT_EQ(MirvaneFRMTestAccess(main()).DrawnCount, 0);
+    EXPECT_EQ(main().Расклад(0).tool_tip_text(), "");
+    EXPECT_EQ(main().Command1.caption(), deal_captions::draw);
+}
+
+TEST_F(TypedAheadOnScreen, F3RightAfterF7GoesToTheInterpretationAndStartsNoDeal)
+{
+    // The last draw of a deal, and the interpretation it opens closed again.
+    QTest::keyClick(main_window(), Qt::Key_F3);
+    MirvaneFRMTestAccess(main()).DrawnCount = 8;
+    front_end.runtime().click(main().Command1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main().Command1.caption() == deal_captions::interpret; }, 10000));
+    QTest::keyClick(front_end.window_of(form<ViewFRM>()), Qt::Key_Return);
+    ASSERT_TRUE(active(main()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main_window()));
+
+    post_keys({ Qt::Key_F7, Qt::Key_F3 });
+    EXPECT_TRUE(active(form<ViewFRM>()));
+    QTest::qWait(100);
+    EXPECT_EQ(main().Command1.caption(), deal_captions::interpret) << "no deal started";
+    EXPECT_EQ(MirvaneFRMTestAccess(main()).DrawnCount, 9);
 }

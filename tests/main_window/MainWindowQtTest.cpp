@@ -49,8 +49,8 @@ struct ResetFaults {
 void PrintTo(ResetFaults const& f, std::ostream* out)
 {
     *out << "{ stair broken in " << f.stair_broken << " frames, place 0 other than emptied in " << f.place_mixed
-         << ", backs shown or hidden against the program in " << f.backs_astray << ", button not waiting in " << f.button_not_waiting
-         << "; stair broken after the procedure in " << f.stair_broken_after << " }";
+         << ", backs shown or hidden against the program in " << f.backs_astray << ", button not waiting in "
+         << f.button_not_waiting << "; stair broken after the procedure in " << f.stair_broken_after << " }";
 }
 
 // The table reset on screen: every frame shown while the reset runs must be

@@ -20,13 +20,22 @@ trap cleanup EXIT
 mkdir "$root/cases" "$root/work" "$root/home" "$root/runtime"
 chmod 700 "$root/runtime"
 
-# A display of its own: Xvfb takes a free number and writes it once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$root/display" 2>/dev/null &
-xvfb=$!
-while [ ! -s "$root/display" ]; do
-    kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb did not start"; exit 1; }
-    sleep 0.05
+# A display of its own, whose server writes its number once it is ready. The
+# number is chosen here: a server left to find a free one tries the numbers
+# from 0 up, and takes over the socket of another server that is starting.
+# A number some other server holds already makes Xvfb give up: another then.
+# Between two runs of the program no client is left, and a server that reset
+# itself then would turn away the next one while it does.
+for attempt in 0 1 2 3 4 5 6 7 8 9; do
+    number=$((1000 + ($$ + attempt * 977) % 9000))
+    Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$root/display" 2>/dev/null &
+    xvfb=$!
+    while [ ! -s "$root/display" ] && kill -0 "$xvfb" 2>/dev/null; do sleep 0.05; done
+    [ -s "$root/display" ] && break
+    wait "$xvfb"
+    xvfb=""
 done
+[ -n "$xvfb" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$(cat "$root/display")" QT_QPA_PLATFORM=xcb HOME="$root/home" XDG_RUNTIME_DIR="$root/runtime" \
     LC_ALL=C.UTF-8 LSAN_OPTIONS="suppressions=$supp:print_suppressions=0"
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE

@@ -25,7 +25,6 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace {
 

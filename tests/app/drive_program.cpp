@@ -7,12 +7,13 @@
 //     next    waits until a window of the program other than the one driven so
 //             far is shown and has the keyboard focus, and drives that one
 //     close   asks the window to close, as the close box of its frame does
+//     ended   waits until the program has ended
 //     Tab, space, Return, F8
 //             presses and releases that key in the window
 //
 // Exits with 0 once every step is taken; with 1, saying why, when the program
-// ended first or showed no such window within half a minute (a guard against
-// hanging, not a measure of speed).
+// ended first, or when a step still waits after half a minute (a guard
+// against hanging, not a measure of speed).
 
 #include <xcb/xcb.h>
 
@@ -180,17 +181,23 @@ int main(int argc, char** argv)
     std::optional<xcb_window_t> driven;
     for (int i = 2; i < argc; ++i) {
         std::string const step = argv[i];
+        auto const give_up = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        auto wait_a_little = [&](char const* for_what) {
+            if (std::chrono::steady_clock::now() > give_up)
+                Display::fail(std::string(for_what) + " at step " + std::to_string(i - 1));
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        };
         if (step == "next") {
-            auto const give_up = std::chrono::steady_clock::now() + std::chrono::seconds(30);
             std::optional<xcb_window_t> found;
             while (!(found = display.focused_window_of(pid)) || found == driven) {
                 if (!running(pid))
                     Display::fail("the program ended before step " + std::to_string(i - 1) + " (next)");
-                if (std::chrono::steady_clock::now() > give_up)
-                    Display::fail("no new window of the program took the focus at step " + std::to_string(i - 1));
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                wait_a_little("no new window of the program took the focus");
             }
             driven = found;
+        } else if (step == "ended") {
+            while (running(pid))
+                wait_a_little("the program did not end");
         } else if (!driven) {
             Display::fail("no window to drive: the steps start with next");
         } else if (step == "close") {

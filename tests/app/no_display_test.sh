@@ -26,7 +26,6 @@ check "DISPLAY empty" DISPLAY=
 check "DISPLAY naming no server" DISPLAY=:93517
 check "a platform that is not installed" -u DISPLAY QT_QPA_PLATFORM=wayland
 check "a made-up platform" -u DISPLAY QT_QPA_PLATFORM=no-such-platform
-check "a made-up platform, with a display at hand" DISPLAY=:93517 QT_QPA_PLATFORM=no-such-platform
 check "a list of platforms, none reachable" -u DISPLAY "QT_QPA_PLATFORM=wayland;xcb"
 check "a list of platforms, its display naming no server" DISPLAY=:93517 "QT_QPA_PLATFORM=wayland;xcb"
 check "a platform name with a space" -u DISPLAY "QT_QPA_PLATFORM= xcb"

@@ -48,13 +48,13 @@ failed() {
     fail=1
 }
 
-# Starts the program from a working folder and takes the keys' steps (see
-# drive_program); sets status to the program's exit status.
+# Starts the program from a working folder and takes the steps (see
+# drive_program) until it has ended; sets status to its exit status.
 play() { # program, working folder, steps...
     exe="$1"; work="$2"; shift 2
     (cd "$work" && exec "$exe") >"$root/out" 2>"$root/err" &
     pid=$!
-    "$drive" "$pid" "$@" || kill "$pid" 2>/dev/null
+    "$drive" "$pid" "$@" ended || kill "$pid" 2>/dev/null
     wait "$pid"
     status=$?
 }

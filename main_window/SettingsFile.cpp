@@ -3,7 +3,7 @@
 namespace {
 
 // One byte per sex beside the program: record 1 a man's design, record 2 a woman's.
-constexpr char const* settings_file = "/mirvane.ini";
+constexpr char const* settings_file = "mirvane.ini";
 constexpr int settings_number = 1;
 
 }
@@ -14,8 +14,9 @@ void MirvaneFRM::LoadImages()
     auto& mdl = Module();
     // 1. Any failure from here on is the start-up error.
     try {
-        // 2. The file beside the program, created empty when missing.
-        files.open_random(app_path() + settings_file, settings_number);
+        // 2. The file beside the program, created empty when missing; a
+        // program whose folder could not be found has none.
+        files.open_random(path_beside_program(settings_file), settings_number);
         // 3. Only a file of exactly two bytes is read.
         if (files.length(settings_number) == 0) {
             files.put(settings_number, 1, 0);

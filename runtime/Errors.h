@@ -29,6 +29,7 @@ namespace error {
     constexpr int file_already_open = 55;
     constexpr int bad_record_number = 63;
     constexpr int path_file_access_error = 75;
+    constexpr int path_not_found = 76;
     constexpr int control_array_element_does_not_exist = 340;
 }
 

@@ -171,6 +171,8 @@ int Form::MsgBox(std::string const& text, int flags, std::string const& title)
 
 std::string Form::app_path() const { return m_runtime.app_path(); }
 
+std::string Form::path_beside_program(std::string_view name) const { return m_runtime.path_beside_program(name); }
+
 ControlArray::ControlArray(Form& owner, std::string_view name, ArrayDefinition const& definition)
     : m_name(name)
 {

@@ -78,6 +78,7 @@ protected:
     double Timer();
     int MsgBox(std::string const& text, int flags, std::string const& title);
     std::string app_path() const;
+    std::string path_beside_program(std::string_view name) const;
 
 private:
     friend class Control;

@@ -3,6 +3,7 @@
 #include "Form.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace rt {
 
@@ -143,6 +144,14 @@ void Runtime::end()
         m_front_end.quit();
     }
     throw EndProgram {};
+}
+
+std::string Runtime::path_beside_program(std::string_view name) const
+{
+    if (m_app_path.empty())
+        throw RuntimeError(error::path_not_found, "Path not found");
+    // Joined as bytes: the folder's name need not be text at all.
+    return (std::filesystem::path(m_app_path) / name).native();
 }
 
 void Runtime::beep() { m_front_end.beep(); }

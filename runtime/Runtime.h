@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <typeindex>
 #include <unordered_map>
 #include <vector>
@@ -58,8 +59,14 @@ public:
     int msg_box(std::string const& text, int flags, std::string const& title);
     // Seconds since local midnight, with a fraction.
     double timer() const;
+    // The program's folder, as the file system names it (its bytes, whatever
+    // the locale makes of them); "" when it could not be found.
     std::string const& app_path() const { return m_app_path; }
     void set_app_path(std::string path) { m_app_path = std::move(path); }
+    // The file of that name in the program's folder. Without a folder there is
+    // no such file: "" and the name would make one at the root of the file
+    // system, so this raises Path not found instead.
+    std::string path_beside_program(std::string_view name) const;
     FileTable& files() { return m_files; }
 
     // Input from the front end. Each runs the event procedures it causes to

@@ -3,6 +3,7 @@
 #include "FrontEndState.h"
 #include "MessageBox.h"
 #include "runtime/Form.h"
+#include "runtime/ProgramFolder.h"
 
 #include <QApplication>
 
@@ -13,7 +14,9 @@ using namespace qt;
 QtFrontEnd::QtFrontEnd(int& argc, char** argv)
     : m_state(std::make_unique<State>(*this, argc, argv))
 {
-    m_runtime.set_app_path(QCoreApplication::applicationDirPath().toStdString());
+    // Qt would hand the folder over as text, and a name that is not text in
+    // the locale's encoding would come back empty.
+    m_runtime.set_app_path(program_folder());
 }
 
 QtFrontEnd::~QtFrontEnd() { m_state->tearing_down = true; }

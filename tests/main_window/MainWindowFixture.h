@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 // A run of the program in a folder of its own, with the main window opened
 // directly for the sex the test chooses.
@@ -16,9 +17,11 @@ class MainWindowTest : public testing::Test {
 protected:
     void TearDown() override { h.reset(); }
 
-    void start(int user_sex = 0, std::string app_path = {})
+    // The program's folder is the test's own unless one is given ("" for a
+    // folder that could not be found).
+    void start(int user_sex = 0, std::optional<std::string> app_path = std::nullopt)
     {
-        h = std::make_unique<rt::Headless>(app_path.empty() ? folder.string() : app_path);
+        h = std::make_unique<rt::Headless>(app_path.value_or(folder.string()));
         h->runtime().module<MirvaneMDL>().UserSex = static_cast<std::uint8_t>(user_sex);
         h->start<MirvaneFRM>();
     }

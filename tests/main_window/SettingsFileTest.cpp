@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <random>
@@ -15,6 +17,26 @@ std::string bytes(std::initializer_list<int> values)
     for (int v : values)
         result += static_cast<char>(v);
     return result;
+}
+
+// What a file is now ("" when there is none): a settings file gone astray
+// would create it or write to it.
+std::string state_of(std::filesystem::path const& path)
+{
+    struct stat st { };
+    if (::stat(path.c_str(), &st) != 0)
+        return {};
+    return std::to_string(st.st_ino) + " " + std::to_string(st.st_size) + " " + std::to_string(st.st_mtim.tv_sec) + "."
+        + std::to_string(st.st_mtim.tv_nsec);
+}
+
+std::vector<std::string> entries(std::filesystem::path const& folder)
+{
+    std::vector<std::string> names;
+    for (auto const& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().native());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 // Root passes every permission check; a test of a file or folder that may not
@@ -164,6 +186,19 @@ TEST_F(MainWindowTest, SettingsFileThatCannotBeOpenedEndsTheProgramBeforeTheWind
     start(0, (folder / "no such folder").string());
     expect_start_up_error("missing folder");
 
+    // A program whose folder could not be found has no file beside it: none
+    // is opened at the root of the file system nor in the working folder.
+    std::string const at_root = state_of("/mirvane.ini");
+    TestFolder working;
+    std::filesystem::path const was = std::filesystem::current_path();
+    std::filesystem::current_path(working.path());
+    start(0, "");
+    std::filesystem::current_path(was);
+    expect_start_up_error("folder not found");
+    EXPECT_EQ(state_of("/mirvane.ini"), at_root);
+    EXPECT_TRUE(std::filesystem::is_empty(working.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+
     std::filesystem::create_directory(settings);
     start(0);
     expect_start_up_error("mirvane.ini is a folder");
@@ -176,6 +211,61 @@ TEST_F(MainWindowTest, SettingsFileThatCannotBeOpenedEndsTheProgramBeforeTheWind
     }
     expect_start_up_error("the folder may not be written");
     EXPECT_FALSE(std::filesystem::exists(settings));
+}
+
+// The folder's name is bytes, not text: whatever the name, the file is created
+// beside the program and read back from there, and nothing is written anywhere
+// else.
+TEST_F(MainWindowTest, FileStaysBesideTheProgramWhateverItsFolderIsCalled)
+{
+    // Just short of the longest path the system takes in one piece (4095
+    // bytes with the file's name).
+    std::filesystem::path deep = folder / "deep";
+    while (deep.native().size() + 201 + std::strlen("/mirvane.ini") < 4000)
+        deep /= std::string(200, 'd');
+    struct Case {
+        char const* what;
+        std::filesystem::path path;
+    };
+    std::vector<Case> const cases {
+        { "a byte that is no UTF-8",
+            folder
+                / ("bad\xff"
+                   "name") },
+        { "a Latin-1 letter",
+            folder
+                / ("lat\xe9"
+                   "in1") },
+        { "Cyrillic letters", folder / "Зеливорната" },
+        { "spaces", folder / " two  spaces " },
+        { "thousands of characters", deep },
+    };
+    std::string const at_root = state_of("/mirvane.ini");
+    for (Case const& c : cases) {
+        std::filesystem::create_directories(c.path);
+        start(0, c.path.native());
+        EXPECT_TRUE(h->message_boxes().empty()) << c.what;
+        h->press(main(), rt::Key::F8);
+        h->close(main());
+        std::ifstream written(c.path / "mirvane.ini", std::ios::binary);
+        EXPECT_EQ(std::string((std::istreambuf_iterator<char>(written)), {}), bytes({ 1, 1 })) << c.what;
+
+        start(0, c.path.native());
+        EXPECT_EQ(mdl().ScinIndex, 1) << c.what << ": read back from beside the program";
+        h.reset();
+        EXPECT_EQ(entries(c.path), std::vector<std::string> { "mirvane.ini" }) << c.what;
+    }
+    EXPECT_EQ(entries(folder.path()),
+        (std::vector<std::string> { " two  spaces ",
+            "bad\xff"
+            "name",
+            "deep",
+            "lat\xe9"
+            "in1",
+            "Зеливорната" }))
+        << "nothing beside the folders";
+    EXPECT_EQ(entries(deep.parent_path()), std::vector<std::string> { deep.filename().native() });
+    EXPECT_EQ(state_of("/mirvane.ini"), at_root);
 }
 
 // A settings file that is no regular file opens without waiting (a FIFO has no

@@ -149,17 +149,27 @@ EventChooser::Outcome EventChooser::click_control(rt::Control& control)
     return outcome;
 }
 
+namespace {
+
+// The letters that the window's captions mark as access keys.
+std::vector<char32_t> access_letters(rt::Form const& form)
+{
+    std::vector<char32_t> letters;
+    for (rt::Control* c : form.controls()) {
+        if (char32_t const letter = c->access_key())
+            letters.push_back(letter);
+    }
+    return letters;
+}
+
+}
+
 EventChooser::Outcome EventChooser::key()
 {
     rt::Form* form = active();
     if (!form)
         return pass_time();
-    std::vector<char32_t> letters;
-    for (rt::Control* c : form->controls()) {
-        if (char32_t const letter = c->access_key())
-            letters.push_back(letter);
-    }
-    return press(random_keys::choose(m_random, letters));
+    return press(random_keys::choose(m_random, access_letters(*form)));
 }
 
 EventChooser::Outcome EventChooser::press(rt::KeyStroke key)
@@ -185,11 +195,7 @@ EventChooser::Outcome EventChooser::burst()
     rt::Form* display = active();
     if (!display)
         return pass_time();
-    std::vector<char32_t> letters;
-    for (rt::Control* c : display->controls()) {
-        if (char32_t const letter = c->access_key())
-            letters.push_back(letter);
-    }
+    std::vector<char32_t> const letters = access_letters(*display);
     // Mostly the keys that open or close a window or act on a deal.
     static rt::Key const commands[] = { rt::Key::F1, rt::Key::F2, rt::Key::F3, rt::Key::F7, rt::Key::F8, rt::Key::Space,
         rt::Key::Enter, rt::Key::Escape };

@@ -83,7 +83,9 @@ void Presenter::restacked(Control& control)
 void Presenter::refresh(Control& control)
 {
     QWidget* widget = peer_widget(control);
-    if (!widget)
+    // A window not shown has nothing to show yet (the main window resets its
+    // table while it loads): its changes wait for the frame that shows it.
+    if (!widget || !widget->window()->isVisible())
         return;
     std::vector<QWidget*> windows;
     for (QWidget* parent : apply_waiting())

@@ -41,6 +41,12 @@ namespace {
         return names;
     }
 
+    // A setting that names the X platform alone, which is asked directly.
+    bool names_x_alone(std::string const& setting)
+    {
+        return named_platforms(setting) == std::vector<std::string> { "xcb" };
+    }
+
     // Why the X display cannot be reached, or "" when it can.
     std::string why_no_x_display()
     {
@@ -103,7 +109,7 @@ std::string why_no_display()
     // Qt tries Wayland first in a Wayland session, unless a platform is named.
     bool const wayland_session = std::getenv("WAYLAND_DISPLAY") || environment("XDG_SESSION_TYPE") == "wayland";
     // The X display alone: asked directly, it tells why it cannot be reached.
-    if (setting.empty() ? !wayland_session : named == std::vector<std::string> { "xcb" }) {
+    if (setting.empty() ? !wayland_session : names_x_alone(setting)) {
         std::string const why = why_no_x_display();
         return why.empty() ? why : "no display could be reached: " + why;
     }
@@ -119,9 +125,7 @@ std::string virtual_display_command(std::string const& program)
     std::string const setting = environment("QT_QPA_PLATFORM");
     // A virtual display is an X display: a platform named otherwise would be
     // tried again instead.
-    std::string const platform = setting.empty() || named_platforms(setting) == std::vector<std::string> { "xcb" }
-        ? ""
-        : "QT_QPA_PLATFORM=xcb ";
+    std::string const platform = setting.empty() || names_x_alone(setting) ? "" : "QT_QPA_PLATFORM=xcb ";
     return platform + "xvfb-run -a " + program;
 }
 

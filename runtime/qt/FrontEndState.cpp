@@ -54,7 +54,6 @@ QtFrontEnd::State::State(QtFrontEnd& front_end, int& argc, char** argv)
     , app_argv { argc > 0 ? argv[0] : nullptr, nullptr }
     , owned_app(QApplication::instance() ? nullptr : make_application(app_argc, app_argv))
 {
-    clock.start();
     // The run time decides when the program ends, not the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     // The windows were laid out for MS Sans Serif; Liberation Sans has its
@@ -180,7 +179,7 @@ void QtFrontEnd::State::window_activated(FormWindow* window)
         return;
     if (awaited_activation) {
         bool const stale = awaited_activation != window && awaited_activation->isVisible()
-            && clock.elapsed() - awaited_since < activation_settle_ms;
+            && presenter.real_ms() - awaited_since < activation_settle_ms;
         if (stale)
             return;
         awaited_activation.clear();

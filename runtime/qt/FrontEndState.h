@@ -8,7 +8,6 @@
 #include "runtime/LocalClock.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPointer>
 
 #include <cstdint>
@@ -51,7 +50,6 @@ struct QtFrontEnd::State : QObject {
     int app_argc { 1 };
     char* app_argv[2];
     std::unique_ptr<QApplication> owned_app;
-    QElapsedTimer clock;
     LocalClock time_of_day;
     Presenter presenter { owner.m_runtime };
     PictureCache pictures;

@@ -63,7 +63,7 @@ void Presenter::changed(Control& control, Property property)
     }
     // The first change of a frame decides when it shows; a tick that changes
     // more is followed by the end of its wake-up anyway.
-    bool const first = m_changed.empty() && m_restacked.empty();
+    bool const first = !waiting();
     if (peer->mark(property))
         m_changed.push_back(&control);
     if (first)
@@ -74,7 +74,7 @@ void Presenter::restacked(Control& control)
 {
     if (!peer_widget(control))
         return;
-    bool const first = m_changed.empty() && m_restacked.empty();
+    bool const first = !waiting();
     add_once(m_restacked, &control);
     if (first)
         schedule_frame();
@@ -87,9 +87,7 @@ void Presenter::refresh(Control& control)
     // table while it loads): its changes wait for the frame that shows it.
     if (!widget || !widget->window()->isVisible())
         return;
-    std::vector<QWidget*> windows;
-    for (QWidget* parent : apply_waiting())
-        add_once(windows, parent->window());
+    std::vector<QWidget*> windows = apply_waiting();
     // Its own area repaints even when nothing in it changed.
     widget->update();
     add_once(windows, widget->window());
@@ -98,13 +96,7 @@ void Presenter::refresh(Control& control)
 
 void Presenter::catch_up() { apply_waiting(); }
 
-void Presenter::show_now()
-{
-    std::vector<QWidget*> windows;
-    for (QWidget* parent : apply_waiting())
-        add_once(windows, parent->window());
-    paint(windows);
-}
+void Presenter::show_now() { paint(apply_waiting()); }
 
 std::vector<QWidget*> Presenter::apply_waiting()
 {
@@ -114,30 +106,18 @@ std::vector<QWidget*> Presenter::apply_waiting()
     // a window's controls before their peers go.
     std::vector<Control*> const changed = std::exchange(m_changed, {});
     std::vector<QWidget*> parents;
-    std::vector<Form*> forms;
     for (Control* control : changed) {
         control->peer->apply_pending();
         if (QWidget const* widget = peer_widget(*control))
             add_once(parents, widget->parentWidget());
-        add_once(forms, &control->form());
     }
-    for (Form* form : forms)
-        keep_focus(*form);
     apply_restacks(parents);
-    for (QWidget* parent : parents)
+    std::vector<QWidget*> windows;
+    for (QWidget* parent : parents) {
         mark_covered_children(*parent);
-    return parents;
-}
-
-// Qt takes the focus from a widget that it disables or hides; the program's
-// focused control keeps it, as on the desktop the program was made for, and
-// its widget gets it back as soon as it can take it.
-void Presenter::keep_focus(Form& form)
-{
-    Control const* focused = form.focused();
-    QWidget* widget = focused ? peer_widget(*focused) : nullptr;
-    if (widget && widget->isEnabled() && widget->isVisible() && widget->window()->focusWidget() != widget)
-        widget->setFocus(Qt::OtherFocusReason);
+        add_once(windows, parent->window());
+    }
+    return windows;
 }
 
 // Qt paints siblings in the order of its list of children. Each control that
@@ -214,7 +194,7 @@ void Presenter::arm_tick_timer()
 
 void Presenter::end_wake_up()
 {
-    if (m_changed.empty() && m_restacked.empty())
+    if (!waiting())
         return;
     if (m_slots.slot_of(real_ms()) != m_shown_slot)
         show_now();
@@ -244,7 +224,7 @@ void Presenter::schedule_frame()
 void Presenter::timers_changed()
 {
     arm_tick_timer();
-    if (!m_changed.empty() || !m_restacked.empty())
+    if (waiting())
         schedule_frame();
 }
 

@@ -43,6 +43,8 @@ public:
 
     // The run time's clock: the running tick's due time, else the real time.
     std::int64_t now_ms() const;
+    // Milliseconds of the front end's steady clock, whatever tick runs.
+    std::int64_t real_ms() const { return m_clock.elapsed(); }
 
     void changed(Control&, Property);
     void restacked(Control&);
@@ -66,15 +68,14 @@ public:
     std::function<void(QWidget&)> frame_shown;
 
 private:
-    std::int64_t real_ms() const { return m_clock.elapsed(); }
+    bool waiting() const { return !m_changed.empty() || !m_restacked.empty(); }
     void serve_ticks();
     void arm_tick_timer();
     // At the end of a wake-up: shows the frame unless this slot has shown.
     void end_wake_up();
     void schedule_frame();
-    // Applies what waits; the parents whose children changed.
+    // Applies what waits; the windows that changed.
     std::vector<QWidget*> apply_waiting();
-    void keep_focus(Form&);
     void apply_restacks(std::vector<QWidget*>& parents);
     void paint(std::vector<QWidget*> const& windows);
 

@@ -64,7 +64,7 @@ void QtFrontEnd::form_activated(Form& form)
     if (window->isActiveWindow())
         return;
     m_state->awaited_activation = window;
-    m_state->awaited_since = m_state->clock.elapsed();
+    m_state->awaited_since = m_state->presenter.real_ms();
     window->activateWindow();
 }
 

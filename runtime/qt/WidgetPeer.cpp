@@ -4,6 +4,7 @@
 #include "PictureCache.h"
 #include "ShownToolTip.h"
 #include "runtime/Control.h"
+#include "runtime/Form.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -62,9 +63,11 @@ void WidgetPeer::apply(Property property)
     switch (property) {
     case Property::Enabled:
         m_widget.setEnabled(shown->enabled());
+        keep_focus();
         break;
     case Property::Visible:
         m_widget.setVisible(shown->visible());
+        keep_focus();
         break;
     case Property::Geometry:
         apply_geometry();
@@ -80,6 +83,17 @@ void WidgetPeer::apply(Property property)
         apply_own(property);
         break;
     }
+}
+
+// Qt takes the focus from a widget that it disables or hides; the program's
+// focused control keeps it, as on the desktop the program was made for, and
+// its widget gets it back as soon as it can take it.
+void WidgetPeer::keep_focus()
+{
+    Control const* shown = control();
+    if (shown->form().focused() == shown && m_widget.isEnabled() && m_widget.isVisible()
+        && m_widget.window()->focusWidget() != &m_widget)
+        m_widget.setFocus(Qt::OtherFocusReason);
 }
 
 void WidgetPeer::set_solid(bool solid)

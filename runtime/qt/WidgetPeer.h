@@ -39,6 +39,7 @@ protected:
 
 private:
     void tell_opaque();
+    void keep_focus();
 
     QWidget& m_widget;
     PictureCache& m_pictures;

@@ -6,7 +6,8 @@
 // Frames the program never had, in the captures around a key (on one running
 // program):
 //   1. F3 from a table at rest: the pile is not the whole stair;
-//   2. F2 once one card is face up: the pile is not the whole stair once the
+//   2. the draw of that card: place 0 shows the card's face under its marker;
+//      F2 once the card is face up: the pile is not the whole stair once the
 //      table has begun to clear; place 0 shows the card's face and its marker
 //      at once; the button still reads "Тянуть карту" once the table has begun
 //      to clear;
@@ -678,9 +679,10 @@ Image start_deal(Program& p)
 void watch_resets(Display& display, std::string const& path, int tries, std::vector<Row>& rows)
 {
     std::size_t const first = rows.size();
-    for (char const* check : { "1 F3 at rest: stair broken", "2 F2 one card: stair broken",
-             "2 F2 one card: face+marker", "2 F2 one card: button still draws", "3 F2 no card, far: stair broken",
-             "3 F2 no card, far: table shows", "3 F2 no card, home: stair broken", "3 F2 no card, home: table shows" })
+    for (char const* check :
+        { "1 F3 at rest: stair broken", "2 F2 one card: stair broken", "2 F2 one card: face+marker",
+            "2 F2 one card: button still draws", "3 F2 no card, far: stair broken", "3 F2 no card, far: table shows",
+            "3 F2 no card, home: stair broken", "3 F2 no card, home: table shows", "2 a draw: face+marker" })
         rows.push_back({ check });
     Row* row = &rows[first];
     std::unique_ptr<Program> program;
@@ -742,7 +744,21 @@ void watch_resets(Display& display, std::string const& path, int tries, std::vec
         try {
             Program& p = *start();
             Image const draw_button = start_deal(p);
-            Image const face = draw_one(p, *look, draw_button);
+            // The draw itself, watched until the card has lain face up for
+            // 100 ms: the face never shows under the place's marker.
+            Watch const wd = p.watch(
+                { place0_area }, [&] { display.tap(key_space); }, 4000,
+                [&](Watch const& w, double ms) {
+                    Image const& now = w.frames.back().images[0];
+                    return look->card(now) && !look->marker(now) && ms - w.frames.back().ms > 100;
+                });
+            must(Program::wait_until([&] { return p.grab(button_area) == draw_button; }, 3000),
+                "the button does not ask for a card again");
+            Image const face = p.settle(place0_area, 50);
+            row[8].add(wd, marks(wd, [&](std::size_t i) {
+                Image const& place = wd.frames[i].images[0];
+                return look->marker(place) && look->shows(place, face);
+            }));
             // Watched until the table has rested for 100 ms, at least 300 ms.
             Watch const w2 = p.watch(
                 { pile_area, place0_area, button_area }, [&] { display.tap(key_f2); }, 3000,
